@@ -1,0 +1,124 @@
+#include "forms/button.h"
+
+#include "forms/form.h"
+#include "forms/pictures.h"
+#include "forms/values.h"
+
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace strumkin::forms {
+
+namespace {
+
+class ButtonWidget final : public QPushButton {
+public:
+    ButtonWidget(const Button &owner, QWidget *parent) : QPushButton(parent), m_owner(owner)
+    {
+        // Enter acts on the focused button, as on the program's home platform.
+        setAutoDefault(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        if (!m_owner.graphical() || m_owner.picture().isNull()) {
+            QPushButton::paintEvent(event);
+            return;
+        }
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        option.icon = QIcon();
+        painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+        const bool down = isDown() && !m_owner.downPicture().isNull();
+        const QImage &picture = down ? m_owner.downPicture() : m_owner.picture();
+        const QRect inner = rect().adjusted(3, 3, -3, -3);
+        const int lineHeight = fontMetrics().height();
+        const QSize size = picture.size().scaled(
+            inner.width(), std::max(1, inner.height() - lineHeight), Qt::KeepAspectRatio);
+        const QSize shown = size.width() < picture.width() ? size : picture.size();
+        const QPoint at(inner.left() + (inner.width() - shown.width()) / 2, inner.top());
+        painter.drawImage(QRect(at, shown), picture);
+
+        const QRect captionBox(inner.left(), at.y() + shown.height(), inner.width(),
+                               inner.bottom() - (at.y() + shown.height()) + 1);
+        painter.drawItemText(captionBox, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic,
+                             palette(), isEnabled(), text(), QPalette::ButtonText);
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = inner;
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+
+private:
+    const Button &m_owner;
+};
+
+} // namespace
+
+Button::Button(Form &form, QString kind, QString name, Control *container)
+    : Control(form, std::move(kind), std::move(name), container),
+      m_button(new ButtonWidget(*this, container != nullptr ? container->childArea()
+                                                            : form.clientArea()))
+{
+    QObject::connect(m_button, &QPushButton::clicked, m_button, [this] { raise(Event::Click); });
+}
+
+QWidget *Button::widget() const
+{
+    return m_button;
+}
+
+std::optional<QVariant> Button::read(const QString &p) const
+{
+    if (p == QLatin1String("Caption"))
+        return m_button->text();
+    if (p == QLatin1String("Style"))
+        return m_graphical ? 1 : 0;
+    if (p == QLatin1String("Picture"))
+        return m_picture;
+    if (p == QLatin1String("DownPicture"))
+        return m_downPicture;
+    return Control::read(p);
+}
+
+bool Button::write(const QString &p, const QVariant &value)
+{
+    if (p == QLatin1String("Caption")) {
+        m_button->setText(value.toString());
+        return true;
+    }
+    if (p == QLatin1String("Style")) {
+        const auto style = toInteger(value);
+        if (!style || (*style != 0 && *style != 1))
+            return false;
+        m_graphical = *style == 1;
+        m_button->update();
+        return true;
+    }
+    if (p == QLatin1String("Picture") || p == QLatin1String("DownPicture")) {
+        QImage picture = pictureFrom(value);
+        if (picture.isNull())
+            return false;
+        (p == QLatin1String("Picture") ? m_picture : m_downPicture) = std::move(picture);
+        m_button->update();
+        return true;
+    }
+    if (p == QLatin1String("BackColor")) {
+        // A button takes a colour of its own only in the graphical style.
+        if (!Control::write(p, value))
+            return false;
+        m_button->setAutoFillBackground(m_graphical);
+        return true;
+    }
+    return Control::write(p, value);
+}
+
+} // namespace strumkin::forms

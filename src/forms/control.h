@@ -1,0 +1,83 @@
+#pragma once
+
+#include "forms/event.h"
+#include "layout/toolkit.h"
+
+#include <QRectF>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+
+class QWidget;
+
+namespace strumkin::forms {
+
+class Form;
+
+// One control of a window: a Qt object and the control's properties in the
+// designed terms. Geometry is kept as floating-point values in the container's
+// units; pixels are derived from it, so reading back never drifts.
+class Control : public layout::Control {
+public:
+    Control(Form &form, QString kind, QString name, Control *container);
+    ~Control() override;
+    Control(const Control &) = delete;
+    Control &operator=(const Control &) = delete;
+
+    [[nodiscard]] const QString &kind() const { return m_kind; }
+    [[nodiscard]] const QString &name() const { return m_name; }
+    [[nodiscard]] Form &form() const { return m_form; }
+    [[nodiscard]] Control *container() const { return m_container; }
+
+    // The Qt widget; null for controls without one (timers, menu items).
+    [[nodiscard]] virtual QWidget *widget() const { return nullptr; }
+    // Where the controls of a container sit.
+    [[nodiscard]] virtual QWidget *childArea() const { return nullptr; }
+    [[nodiscard]] virtual bool takesFocus() const { return false; }
+
+    // By-name property access. Empty, or false, for a property the kind lacks
+    // or a value it refuses.
+    [[nodiscard]] std::optional<QVariant> get(const QString &property) const;
+    bool set(const QString &property, const QVariant &value);
+
+    [[nodiscard]] QRectF geometry() const { return m_geometry; }
+    [[nodiscard]] int tabIndex() const { return m_tabIndex; }
+    [[nodiscard]] bool tabStop() const { return m_tabStop; }
+
+    // Re-derives the widget's pixel geometry (after a change of resolution or
+    // of the window's scale).
+    virtual void applyGeometry();
+
+    // layout::Control
+    [[nodiscard]] std::optional<layout::Value> property(std::string_view name) const override;
+    bool setProperty(std::string_view name, const layout::Value &value) override;
+    bool move(std::span<const std::int32_t> arguments) override;
+    [[nodiscard]] bool isLine() const override { return false; }
+
+protected:
+    // Kinds extend these and fall back to the base for the common properties.
+    [[nodiscard]] virtual std::optional<QVariant> read(const QString &property) const;
+    virtual bool write(const QString &property, const QVariant &value);
+
+    // Whether the kind has a position, and a size that can be set.
+    [[nodiscard]] virtual bool hasPosition() const { return widget() != nullptr; }
+    [[nodiscard]] virtual bool acceptsSize() const { return hasPosition(); }
+
+    void setGeometryUnits(const QRectF &geometry);
+    void raise(Event event);
+    // Pixel rectangle of a rectangle in this control's container units.
+    [[nodiscard]] QRect toPixels(const QRectF &units) const;
+    [[nodiscard]] QSizeF toUnits(const QSize &pixels) const;
+
+private:
+    Form &m_form;
+    QString m_kind;
+    QString m_name;
+    Control *m_container;
+    QRectF m_geometry;
+    int m_tabIndex = -1;
+    bool m_tabStop = true;
+};
+
+} // namespace strumkin::forms

@@ -1,0 +1,374 @@
+#include "forms/form.h"
+
+#include "forms/surface.h"
+#include "forms/values.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace strumkin::forms {
+
+namespace {
+
+// The window as the layout engine sees it.
+class View final : public layout::Window {
+public:
+    explicit View(Form &form) : m_form(form) {}
+
+    std::string name() const override { return m_form.className().toStdString(); }
+    double top() const override { return m_form.outerTwips().top(); }
+    double left() const override { return m_form.outerTwips().left(); }
+    double height() const override { return m_form.outerTwips().height(); }
+    double width() const override { return m_form.outerTwips().width(); }
+    double scaleHeight() const override { return m_form.scaleSize().height(); }
+    double scaleWidth() const override { return m_form.scaleSize().width(); }
+    bool visible() const override { return m_form.isVisible(); }
+    void setVisible(bool visible) override
+    {
+        // Only a change is carried out, so the engine's write-back of what it
+        // read never shows or hides a window, also not while it is first shown.
+        if (visible != m_form.isVisible())
+            m_form.setVisible(visible);
+    }
+    std::vector<layout::Control *> controls() override
+    {
+        const auto &all = m_form.allControls();
+        return {all.begin(), all.end()};
+    }
+
+private:
+    Form &m_form;
+};
+
+constexpr double MinimizedTop = 30000.0;
+
+} // namespace
+
+Form::Form(QString className)
+    : m_className(std::move(className)), m_surface(new Surface(*this)),
+      m_view(std::make_unique<View>(*this))
+{
+    setObjectName(m_className);
+}
+
+Form::~Form()
+{
+    // Controls refer to their widgets; they go first, the widgets with us.
+    m_order.clear();
+    m_owned.clear();
+}
+
+Control *Form::control(const QString &name) const
+{
+    const auto found = std::find_if(m_order.begin(), m_order.end(),
+                                    [&](const Control *c) { return c->name() == name; });
+    return found == m_order.end() ? nullptr : *found;
+}
+
+Control &Form::adopt(std::unique_ptr<Control> control)
+{
+    Control &adopted = *control;
+    m_order.push_back(control.get());
+    m_owned.push_back(std::move(control));
+    return adopted;
+}
+
+double Form::dpiX() const
+{
+    return logicalDpiX();
+}
+
+double Form::dpiY() const
+{
+    return logicalDpiY();
+}
+
+QWidget *Form::clientArea() const
+{
+    return m_surface;
+}
+
+QMenuBar *Form::menuBar()
+{
+    if (m_menuBar == nullptr) {
+        m_menuBar = new QMenuBar(this);
+        m_menuBar->setNativeMenuBar(false);
+        layoutChildren();
+    }
+    return m_menuBar;
+}
+
+QSize Form::clientPixels(const QSizeF &twips) const
+{
+    return {twipsToPixels(twips.width(), dpiX()), twipsToPixels(twips.height(), dpiY())};
+}
+
+QRect Form::screenArea() const
+{
+    const QScreen *s = screen();
+    return s != nullptr ? s->geometry() : QRect();
+}
+
+void Form::setClientSizeTwips(const QSizeF &size)
+{
+    m_clientTwips = QSizeF(std::max(0.0, size.width()), std::max(0.0, size.height()));
+    const QSize pixels = clientPixels(m_clientTwips);
+    const int menu = m_menuBar != nullptr ? m_menuBar->heightForWidth(pixels.width()) : 0;
+    resize(pixels.width(), pixels.height() + std::max(0, menu));
+    layoutChildren();
+    clientResized(m_surface->size());
+}
+
+void Form::setLeftTwips(double left)
+{
+    move(screenArea().x() + twipsToPixels(left, dpiX()), frameGeometry().y());
+}
+
+void Form::setTopTwips(double top)
+{
+    move(frameGeometry().x(), screenArea().y() + twipsToPixels(top, dpiY()));
+}
+
+QRectF Form::outerTwips() const
+{
+    const QRect frame = frameGeometry();
+    const QRect area = screenArea();
+    double top = pixelsToTwips(frame.y() - area.y(), dpiY());
+    // A minimized window is left alone by the layout engine, which knows it by
+    // this Top, whatever screen it is on and however tall that is.
+    if (isMinimized())
+        top = std::max(top, MinimizedTop);
+    return {pixelsToTwips(frame.x() - area.x(), dpiX()), top, pixelsToTwips(frame.width(), dpiX()),
+            pixelsToTwips(frame.height(), dpiY())};
+}
+
+QSizeF Form::scaleSize() const
+{
+    return {m_clientTwips.width() / m_scale.twipsPerUnitX,
+            m_clientTwips.height() / m_scale.twipsPerUnitY};
+}
+
+void Form::paintPicture(const QImage &picture, const QRectF &units)
+{
+    const double x = dpiX() / TwipsPerInch * m_scale.twipsPerUnitX;
+    const double y = dpiY() / TwipsPerInch * m_scale.twipsPerUnitY;
+    m_surface->paintPicture(picture, QRectF(units.left() * x, units.top() * y, units.width() * x,
+                                            units.height() * y));
+}
+
+void Form::dispatch(Control &control, Event event)
+{
+    if (m_handler != nullptr && !m_detached)
+        m_handler->controlEvent(control, event);
+}
+
+void Form::dispatchResize()
+{
+    m_dispatchedPixels = clientPixels(m_clientTwips);
+    if (m_handler != nullptr && !m_detached)
+        m_handler->formResized();
+}
+
+void Form::clientResized(const QSize &pixels)
+{
+    // A size in pixels that the twips already give keeps the exact twips.
+    if (pixels != clientPixels(m_clientTwips))
+        m_clientTwips = QSizeF(pixelsToTwips(pixels.width(), dpiX()),
+                               pixelsToTwips(pixels.height(), dpiY()));
+    // Resize is raised first by the window's showing; sizes before that are
+    // the building of the window.
+    if (!m_dispatchedPixels.isValid() || pixels == m_dispatchedPixels)
+        return;
+    dispatchResize();
+}
+
+void Form::layoutChildren()
+{
+    int menu = 0;
+    if (m_menuBar != nullptr) {
+        menu = std::max(0, m_menuBar->heightForWidth(width()));
+        m_menuBar->setGeometry(0, 0, width(), menu);
+    }
+    m_surface->setGeometry(0, menu, width(), std::max(0, height() - menu));
+}
+
+void Form::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layoutChildren();
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    // Closing never destroys the window by itself: the handler unloads it.
+    event->ignore();
+    if (m_handler != nullptr && !m_detached)
+        m_handler->formCloseRequested();
+}
+
+void Form::finishLoad()
+{
+    std::vector<Control *> chain;
+    for (Control *c : m_order) {
+        if (!c->takesFocus() || c->widget() == nullptr)
+            continue;
+        if (!c->tabStop())
+            c->widget()->setFocusPolicy(Qt::ClickFocus);
+        else
+            chain.push_back(c);
+    }
+    std::stable_sort(chain.begin(), chain.end(),
+                     [](const Control *a, const Control *b) { return a->tabIndex() < b->tabIndex(); });
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1]->widget(), chain[i]->widget());
+    m_tabChain = std::move(chain);
+}
+
+void Form::placeForFirstShow()
+{
+    if (m_placement != Placement::CentreOwner && m_placement != Placement::CentreScreen)
+        return;
+    // Windows are shown without an owner: centre on the screen they open on.
+    const QRect area = screenArea();
+    move(area.x() + (area.width() - frameGeometry().width()) / 2,
+         area.y() + (area.height() - frameGeometry().height()) / 2);
+}
+
+void Form::focusFirstControl()
+{
+    for (Control *c : m_tabChain) {
+        QWidget *w = c->widget();
+        if (w->isVisibleTo(this) && w->isEnabled()) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+void Form::detach()
+{
+    m_detached = true;
+    m_handler = nullptr;
+    for (QTimer *timer : findChildren<QTimer *>())
+        timer->stop();
+}
+
+std::optional<QVariant> Form::get(const QString &p) const
+{
+    if (p == QLatin1String("Name"))
+        return m_className;
+    if (p == QLatin1String("Caption"))
+        return windowTitle();
+    if (p == QLatin1String("BackColor"))
+        return m_surface->palette().color(QPalette::Window);
+    if (p == QLatin1String("ClientWidth"))
+        return m_clientTwips.width();
+    if (p == QLatin1String("ClientHeight"))
+        return m_clientTwips.height();
+    if (p == QLatin1String("ScaleWidth"))
+        return scaleSize().width();
+    if (p == QLatin1String("ScaleHeight"))
+        return scaleSize().height();
+    const QRectF outer = outerTwips();
+    if (p == QLatin1String("Left"))
+        return outer.left();
+    if (p == QLatin1String("Top"))
+        return outer.top();
+    if (p == QLatin1String("Width"))
+        return outer.width();
+    if (p == QLatin1String("Height"))
+        return outer.height();
+    if (p == QLatin1String("Visible"))
+        return isVisible();
+    if (p == QLatin1String("FontName"))
+        return m_surface->font().family();
+    if (p == QLatin1String("FontSize"))
+        return m_surface->font().pointSizeF();
+    if (p == QLatin1String("FontBold"))
+        return m_surface->font().bold();
+    return std::nullopt;
+}
+
+bool Form::set(const QString &p, const QVariant &value)
+{
+    if (p == QLatin1String("Caption")) {
+        setWindowTitle(value.toString());
+        return true;
+    }
+    if (p == QLatin1String("BackColor")) {
+        const auto color = toColor(value);
+        if (!color)
+            return false;
+        QPalette palette = m_surface->palette();
+        palette.setColor(QPalette::Window, *color);
+        m_surface->setPalette(palette);
+        return true;
+    }
+    if (p == QLatin1String("Icon")) {
+        const QIcon icon(value.toString());
+        if (icon.isNull())
+            return false;
+        setWindowIcon(icon);
+        return true;
+    }
+    if (p == QLatin1String("StartUpPosition")) {
+        const auto position = toInteger(value);
+        if (!position || *position < 0 || *position > 3)
+            return false;
+        m_placement = static_cast<Placement>(*position);
+        return true;
+    }
+    const auto number = toNumber(value);
+    if (p == QLatin1String("ClientWidth") || p == QLatin1String("ClientHeight")) {
+        if (!number || *number < 0)
+            return false;
+        QSizeF size = m_clientTwips;
+        (p == QLatin1String("ClientWidth") ? size.rwidth() : size.rheight()) = *number;
+        setClientSizeTwips(size);
+        return true;
+    }
+    if (p == QLatin1String("ScaleWidth") || p == QLatin1String("ScaleHeight")) {
+        // A custom scale: the client area is this many units across (down).
+        if (!number || *number <= 0)
+            return false;
+        if (p == QLatin1String("ScaleWidth"))
+            m_scale.twipsPerUnitX = m_clientTwips.width() / *number;
+        else
+            m_scale.twipsPerUnitY = m_clientTwips.height() / *number;
+        for (Control *c : m_order)
+            c->applyGeometry();
+        return true;
+    }
+    if (p == QLatin1String("Left") || p == QLatin1String("Top")) {
+        if (!number)
+            return false;
+        p == QLatin1String("Left") ? setLeftTwips(*number) : setTopTwips(*number);
+        return true;
+    }
+    if (p.startsWith(QLatin1String("Font"))) {
+        QFont f = m_surface->font();
+        if (p == QLatin1String("FontName")) {
+            f.setFamilies({value.toString()});
+        } else if (p == QLatin1String("FontSize") && number && *number > 0) {
+            f.setPointSizeF(*number);
+        } else if (p == QLatin1String("FontBold") && toFlag(value)) {
+            f.setBold(*toFlag(value));
+        } else if (p == QLatin1String("FontItalic") && toFlag(value)) {
+            f.setItalic(*toFlag(value));
+        } else if (p == QLatin1String("FontUnderline") && toFlag(value)) {
+            f.setUnderline(*toFlag(value));
+        } else {
+            return false;
+        }
+        m_surface->setFont(f);
+        return true;
+    }
+    return false;
+}
+
+} // namespace strumkin::forms

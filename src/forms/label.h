@@ -1,0 +1,45 @@
+#pragma once
+
+#include "forms/control.h"
+
+#include <QColor>
+
+class QPainter;
+
+namespace strumkin::forms {
+
+// A caption drawn on the window: transparent or opaque, aligned, wrapped in
+// its box, or sized to its text.
+class Label : public Control {
+public:
+    Label(Form &form, QString kind, QString name, Control *container);
+
+    [[nodiscard]] QWidget *widget() const override { return m_widget; }
+    [[nodiscard]] const QString &caption() const { return m_caption; }
+
+    // Draws the label's content into its box; a kind that draws something
+    // else than text overrides it, and naturalSize with it.
+    virtual void paint(QPainter &painter, const QRect &box) const;
+    // The size in pixels the label takes when it sizes itself.
+    [[nodiscard]] virtual QSize naturalSize() const;
+
+    void click();
+    void doubleClick();
+
+protected:
+    std::optional<QVariant> read(const QString &property) const override;
+    bool write(const QString &property, const QVariant &value) override;
+    bool acceptsSize() const override { return !m_autoSize; }
+    // Sizes the label to its content when it sizes itself.
+    void fit();
+
+private:
+    QWidget *m_widget;
+    QString m_caption;
+    int m_alignment = 0;
+    bool m_autoSize = false;
+    bool m_wordWrap = false;
+    bool m_opaque = true;
+};
+
+} // namespace strumkin::forms

@@ -1,0 +1,74 @@
+#include "forms/toggle.h"
+
+#include "forms/form.h"
+#include "forms/values.h"
+
+#include <QCheckBox>
+#include <QRadioButton>
+
+namespace strumkin::forms {
+
+namespace {
+QAbstractButton *makeButton(bool check, QWidget *parent)
+{
+    if (check)
+        return new QCheckBox(parent);
+    return new QRadioButton(parent);
+}
+} // namespace
+
+Toggle::Toggle(Form &form, QString kind, QString name, Control *container)
+    : Control(form, std::move(kind), std::move(name), container),
+      m_button(makeButton(this->kind() == QLatin1String("check"),
+                          container != nullptr ? container->childArea() : form.clientArea())),
+      m_isCheck(this->kind() == QLatin1String("check"))
+{
+    QObject::connect(m_button, &QAbstractButton::toggled, m_button, [this](bool on) {
+        if (m_isCheck || on)
+            raise(Event::Click);
+    });
+}
+
+QWidget *Toggle::widget() const
+{
+    return m_button;
+}
+
+std::optional<QVariant> Toggle::read(const QString &p) const
+{
+    if (p == QLatin1String("Caption"))
+        return m_button->text();
+    if (p == QLatin1String("Value")) {
+        if (m_isCheck)
+            return m_button->isChecked() ? 1 : 0;
+        return m_button->isChecked();
+    }
+    return Control::read(p);
+}
+
+bool Toggle::write(const QString &p, const QVariant &value)
+{
+    if (p == QLatin1String("Caption")) {
+        m_button->setText(value.toString());
+        return true;
+    }
+    if (p == QLatin1String("Value")) {
+        const auto flag = m_isCheck ? std::optional<bool>() : toFlag(value);
+        const auto state = m_isCheck ? toInteger(value) : std::optional<int>();
+        if (m_isCheck && (!state || *state < 0 || *state > 1))
+            return false;
+        if (!m_isCheck && !flag)
+            return false;
+        m_button->setChecked(m_isCheck ? *state == 1 : *flag);
+        return true;
+    }
+    if (p == QLatin1String("BackColor")) {
+        if (!Control::write(p, value))
+            return false;
+        m_button->setAutoFillBackground(true);
+        return true;
+    }
+    return Control::write(p, value);
+}
+
+} // namespace strumkin::forms

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cmath>
+
+namespace strumkin::forms {
+
+inline constexpr double TwipsPerInch = 1440.0;
+
+// Pixels for a length in twips at a logical resolution; fonts in points use
+// the same resolution, so text and boxes keep their designed proportions.
+[[nodiscard]] inline int twipsToPixels(double twips, double dpi)
+{
+    return static_cast<int>(std::lround(twips * dpi / TwipsPerInch));
+}
+
+[[nodiscard]] inline double pixelsToTwips(int pixels, double dpi)
+{
+    return pixels * TwipsPerInch / dpi;
+}
+
+// A window's coordinate scale: how many twips one unit is across and down.
+struct Scale {
+    double twipsPerUnitX = 1.0;
+    double twipsPerUnitY = 1.0;
+};
+
+} // namespace strumkin::forms

@@ -1,0 +1,19 @@
+#pragma once
+
+namespace strumkin::platform {
+
+class Clock;
+class Paths;
+class Prompter;
+class Screen;
+
+// The host services a window may use. The program hands in the real ones,
+// tests their doubles.
+struct Services {
+    Clock *clock = nullptr;
+    Screen *screen = nullptr;
+    Prompter *prompter = nullptr;
+    Paths *paths = nullptr;
+};
+
+} // namespace strumkin::platform

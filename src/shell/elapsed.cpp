@@ -1,0 +1,35 @@
+#include "shell/elapsed.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace strumkin::shell {
+
+namespace {
+double roundHalfEven(double value)
+{
+    const double floor = std::floor(value);
+    const double rest = value - floor;
+    if (rest > 0.5 || (rest == 0.5 && std::fmod(floor, 2.0) != 0.0))
+        return floor + 1.0;
+    return floor;
+}
+} // namespace
+
+QString secondsPart(double elapsedDays)
+{
+    // A date before the origin keeps its time of day as a positive fraction.
+    const double seconds = roundHalfEven(std::abs(elapsedDays) * 86400.0);
+    const auto withinMinute = static_cast<int>(std::fmod(seconds, 60.0));
+    return QStringLiteral("%1").arg(withinMinute, 2, 10, QLatin1Char('0'));
+}
+
+int centredOffset(double screen, double window)
+{
+    const double difference = roundHalfEven(screen - window);
+    const double bounded = std::clamp(difference, -2147483648.0, 2147483647.0);
+    return static_cast<int>(static_cast<std::int64_t>(bounded) / 2);
+}
+
+} // namespace strumkin::shell

@@ -1,0 +1,173 @@
+#include "shell/registry.h"
+
+#include "forms/design.h"
+#include "forms/form.h"
+#include "shell/windowclass.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <QtDebug>
+
+namespace strumkin::shell {
+
+namespace {
+// A window class made of its design alone.
+class DesignOnly final : public WindowClass {
+public:
+    using WindowClass::WindowClass;
+    bool resizes() const override { return false; }
+};
+} // namespace
+
+Registry::Registry(platform::Services services)
+    : m_services(services), m_end([] { QCoreApplication::exit(0); })
+{
+}
+
+Registry::~Registry()
+{
+    for (auto &[name, window] : m_instances) {
+        if (window->m_form != nullptr) {
+            window->m_form->detach();
+            delete window->m_form;
+            window->m_form = nullptr;
+        }
+    }
+}
+
+void Registry::registerClass(const QString &className, Factory factory)
+{
+    m_factories[className] = std::move(factory);
+}
+
+void Registry::registerDesign(const QString &className)
+{
+    registerClass(className, [className](Registry &registry) {
+        return std::make_unique<DesignOnly>(registry, className);
+    });
+}
+
+WindowClass *Registry::instance(const QString &className)
+{
+    if (const auto existing = m_instances.find(className); existing != m_instances.end())
+        return existing->second.get();
+    const auto factory = m_factories.find(className);
+    if (factory == m_factories.end())
+        return nullptr;
+    auto created = factory->second(*this);
+    WindowClass *window = created.get();
+    m_instances.emplace(className, std::move(created));
+    return window;
+}
+
+bool Registry::load(WindowClass &window)
+{
+    forms::LoadedDesign design = forms::loadDesign(window.className());
+    if (design.form == nullptr) {
+        qCritical("%s", qPrintable(design.error));
+        return false;
+    }
+    window.m_form = design.form.release();
+    window.m_form->setHandler(&window);
+    window.m_loading = true;
+    window.load();
+    window.m_loading = false;
+    return window.m_form != nullptr;
+}
+
+void Registry::show(const QString &className)
+{
+    WindowClass *window = instance(className);
+    if (window == nullptr) {
+        qWarning("no window class %s", qPrintable(className));
+        return;
+    }
+    // Asked for by its own Load handler: the Show under way completes it.
+    if (window->m_loading)
+        return;
+    if (window->m_form == nullptr) {
+        if (!load(*window))
+            return;
+        forms::Form &form = *window->m_form;
+        form.placeForFirstShow();
+        form.dispatchResize();
+        if (window->m_form == nullptr)
+            return;
+        form.show();
+        form.focusFirstControl();
+    } else if (!window->m_form->isVisible()) {
+        window->m_form->show();
+    }
+    window->m_form->raise();
+    window->m_form->activateWindow();
+}
+
+void Registry::unload(const QString &className)
+{
+    const auto found = m_instances.find(className);
+    if (found == m_instances.end() || found->second->m_form == nullptr)
+        return;
+    WindowClass &window = *found->second;
+    forms::Form *form = window.m_form;
+    window.m_form = nullptr;
+    form->detach();
+    form->hide();
+    // The handler that asked may belong to this window and is still running.
+    form->deleteLater();
+    handlerReturned();
+}
+
+void Registry::unloadAll()
+{
+    for (const QString &name : loadedClasses())
+        unload(name);
+}
+
+forms::Form *Registry::loadHidden(const QString &className)
+{
+    WindowClass *window = instance(className);
+    if (window == nullptr)
+        return nullptr;
+    if (window->m_form == nullptr && !load(*window))
+        return nullptr;
+    return window->m_form;
+}
+
+bool Registry::isLoaded(const QString &className) const
+{
+    const auto found = m_instances.find(className);
+    return found != m_instances.end() && found->second->m_form != nullptr;
+}
+
+QStringList Registry::loadedClasses() const
+{
+    QStringList loaded;
+    for (const auto &[name, window] : m_instances) {
+        if (window->m_form != nullptr)
+            loaded << name;
+    }
+    return loaded;
+}
+
+void Registry::start()
+{
+    show(QString::fromLatin1(FirstWindow));
+    handlerReturned();
+}
+
+void Registry::handlerReturned()
+{
+    if (m_endCheckQueued)
+        return;
+    m_endCheckQueued = true;
+    QTimer::singleShot(0, QCoreApplication::instance(), [this] { checkEnd(); });
+}
+
+void Registry::checkEnd()
+{
+    m_endCheckQueued = false;
+    if (loadedClasses().isEmpty())
+        m_end();
+}
+
+} // namespace strumkin::shell

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace strumkin::shell {
+
+class Registry;
+
+// Registers the application shell's window classes.
+void registerShellWindows(Registry &registry);
+
+} // namespace strumkin::shell

@@ -1,0 +1,75 @@
+#include "shell/windowclass.h"
+
+#include "forms/control.h"
+#include "forms/form.h"
+#include "layout/engine.h"
+#include "shell/registry.h"
+
+#include <stdexcept>
+
+namespace strumkin::shell {
+
+WindowClass::WindowClass(Registry &registry, QString className)
+    : m_registry(registry), m_className(std::move(className))
+{
+}
+
+WindowClass::~WindowClass() = default;
+
+forms::Form &WindowClass::form() const
+{
+    if (m_form == nullptr)
+        throw std::logic_error("window " + m_className.toStdString() + " is not loaded");
+    return *m_form;
+}
+
+forms::Control &WindowClass::control(const QString &name) const
+{
+    forms::Control *found = form().control(name);
+    if (found == nullptr)
+        throw std::logic_error("window " + m_className.toStdString() + " has no control " +
+                               name.toStdString());
+    return *found;
+}
+
+void WindowClass::on(const QString &control, forms::Event event, Handler handler)
+{
+    m_handlers[{control, event}] = std::move(handler);
+}
+
+const platform::Services &WindowClass::services() const
+{
+    return m_registry.services();
+}
+
+void WindowClass::set(const QString &control, const QString &property, const QVariant &value) const
+{
+    this->control(control).set(property, value);
+}
+
+void WindowClass::controlEvent(forms::Control &control, forms::Event event)
+{
+    const auto handler = m_handlers.find({control.name(), event});
+    if (handler == m_handlers.end())
+        return;
+    // The handler may unload this window; keep it alive until it returns.
+    const Handler run = handler->second;
+    run();
+    m_registry.handlerReturned();
+}
+
+void WindowClass::formResized()
+{
+    if (!resizes() || m_form == nullptr)
+        return;
+    layout::ResizeForm(m_form->layoutView());
+    m_registry.handlerReturned();
+}
+
+void WindowClass::formCloseRequested()
+{
+    m_registry.unload(m_className);
+    m_registry.handlerReturned();
+}
+
+} // namespace strumkin::shell

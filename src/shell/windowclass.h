@@ -1,0 +1,75 @@
+#pragma once
+
+#include "forms/event.h"
+
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <utility>
+
+namespace strumkin::forms {
+class Control;
+class Form;
+} // namespace strumkin::forms
+
+namespace strumkin::platform {
+struct Services;
+}
+
+namespace strumkin::shell {
+
+class Registry;
+
+// One window class: the single instance the program keeps of it, its design
+// and its event handlers. The window itself exists only while loaded.
+class WindowClass : public forms::FormHandler {
+public:
+    WindowClass(Registry &registry, QString className);
+    ~WindowClass() override;
+    WindowClass(const WindowClass &) = delete;
+    WindowClass &operator=(const WindowClass &) = delete;
+
+    [[nodiscard]] const QString &className() const { return m_className; }
+    [[nodiscard]] bool isLoaded() const { return m_form != nullptr; }
+    // The loaded window; only while loaded.
+    [[nodiscard]] forms::Form &form() const;
+    [[nodiscard]] forms::Control &control(const QString &name) const;
+    template <class Kind> [[nodiscard]] Kind &controlAs(const QString &name) const
+    {
+        return dynamic_cast<Kind &>(control(name));
+    }
+
+    // A window class without a Resize handler does not take part in layout.
+    [[nodiscard]] virtual bool resizes() const { return true; }
+
+protected:
+    using Handler = std::function<void()>;
+    // Binds a handler to an event of a control.
+    void on(const QString &control, forms::Event event, Handler handler);
+
+    // The Load handler: runs after the window is built from its design,
+    // before it is first sized and shown.
+    virtual void load() {}
+
+    [[nodiscard]] Registry &registry() const { return m_registry; }
+    [[nodiscard]] const platform::Services &services() const;
+    // Sets a property of a control, by name.
+    void set(const QString &control, const QString &property, const QVariant &value) const;
+
+private:
+    friend class Registry;
+
+    void controlEvent(forms::Control &control, forms::Event event) override;
+    void formResized() override;
+    void formCloseRequested() override;
+
+    Registry &m_registry;
+    QString m_className;
+    std::map<std::pair<QString, forms::Event>, Handler> m_handlers;
+    forms::Form *m_form = nullptr;
+    bool m_loading = false;
+};
+
+} // namespace strumkin::shell
