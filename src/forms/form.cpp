@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <limits>
 
 namespace strumkin::forms {
 
@@ -222,8 +223,12 @@ void Form::finishLoad()
         else
             chain.push_back(c);
     }
+    // Controls the design gives no place in the order come last.
+    const auto place = [](const Control *c) {
+        return c->tabIndex() < 0 ? std::numeric_limits<int>::max() : c->tabIndex();
+    };
     std::stable_sort(chain.begin(), chain.end(),
-                     [](const Control *a, const Control *b) { return a->tabIndex() < b->tabIndex(); });
+                     [&](const Control *a, const Control *b) { return place(a) < place(b); });
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1]->widget(), chain[i]->widget());
     m_tabChain = std::move(chain);

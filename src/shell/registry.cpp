@@ -15,7 +15,9 @@ namespace {
 class DesignOnly final : public WindowClass {
 public:
     using WindowClass::WindowClass;
-    bool resizes() const override { return false; }
+
+private:
+    void resize() override {}
 };
 } // namespace
 
@@ -62,7 +64,7 @@ WindowClass *Registry::instance(const QString &className)
 
 bool Registry::load(WindowClass &window)
 {
-    forms::LoadedDesign design = forms::loadDesign(window.className());
+    forms::LoadedDesign design = forms::loadDesign(window.designName());
     if (design.form == nullptr) {
         qCritical("%s", qPrintable(design.error));
         return false;
@@ -160,7 +162,7 @@ void Registry::handlerReturned()
     if (m_endCheckQueued)
         return;
     m_endCheckQueued = true;
-    QTimer::singleShot(0, QCoreApplication::instance(), [this] { checkEnd(); });
+    QTimer::singleShot(0, &m_queue, [this] { checkEnd(); });
 }
 
 void Registry::checkEnd()

@@ -2,6 +2,7 @@
 
 #include "platform/services.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -71,6 +72,8 @@ private:
     std::map<QString, Factory> m_factories;
     std::map<QString, std::unique_ptr<WindowClass>> m_instances;
     std::function<void()> m_end;
+    // Owns the queued end check, so that it dies with the registry.
+    QObject m_queue;
     bool m_endCheckQueued = false;
 };
 

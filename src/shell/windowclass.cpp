@@ -9,8 +9,9 @@
 
 namespace strumkin::shell {
 
-WindowClass::WindowClass(Registry &registry, QString className)
-    : m_registry(registry), m_className(std::move(className))
+WindowClass::WindowClass(Registry &registry, QString className, QString designName)
+    : m_registry(registry), m_className(std::move(className)),
+      m_designName(designName.isEmpty() ? m_className : std::move(designName))
 {
 }
 
@@ -58,11 +59,16 @@ void WindowClass::controlEvent(forms::Control &control, forms::Event event)
     m_registry.handlerReturned();
 }
 
+void WindowClass::resize()
+{
+    layout::ResizeForm(form().layoutView());
+}
+
 void WindowClass::formResized()
 {
-    if (!resizes() || m_form == nullptr)
+    if (m_form == nullptr)
         return;
-    layout::ResizeForm(m_form->layoutView());
+    resize();
     m_registry.handlerReturned();
 }
 

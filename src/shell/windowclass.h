@@ -26,12 +26,15 @@ class Registry;
 // and its event handlers. The window itself exists only while loaded.
 class WindowClass : public forms::FormHandler {
 public:
-    WindowClass(Registry &registry, QString className);
+    // The window is built from the design of its class name unless another
+    // design is named.
+    WindowClass(Registry &registry, QString className, QString designName = {});
     ~WindowClass() override;
     WindowClass(const WindowClass &) = delete;
     WindowClass &operator=(const WindowClass &) = delete;
 
     [[nodiscard]] const QString &className() const { return m_className; }
+    [[nodiscard]] const QString &designName() const { return m_designName; }
     [[nodiscard]] bool isLoaded() const { return m_form != nullptr; }
     // The loaded window; only while loaded.
     [[nodiscard]] forms::Form &form() const;
@@ -41,9 +44,6 @@ public:
         return dynamic_cast<Kind &>(control(name));
     }
 
-    // A window class without a Resize handler does not take part in layout.
-    [[nodiscard]] virtual bool resizes() const { return true; }
-
 protected:
     using Handler = std::function<void()>;
     // Binds a handler to an event of a control.
@@ -52,6 +52,8 @@ protected:
     // The Load handler: runs after the window is built from its design,
     // before it is first sized and shown.
     virtual void load() {}
+    // The Resize handler: every window rescales its controls in proportion.
+    virtual void resize();
 
     [[nodiscard]] Registry &registry() const { return m_registry; }
     [[nodiscard]] const platform::Services &services() const;
@@ -67,6 +69,7 @@ private:
 
     Registry &m_registry;
     QString m_className;
+    QString m_designName;
     std::map<std::pair<QString, forms::Event>, Handler> m_handlers;
     forms::Form *m_form = nullptr;
     bool m_loading = false;

@@ -52,16 +52,19 @@ e2e_init() {
 }
 
 # Ends whatever is still running and removes the temporary folder; the
-# program's output is kept with the artefacts.
+# program's and Xvfb's output are kept with the artefacts.
 e2e_cleanup() {
   local status=$?
   trap - EXIT
   e2e_stop_pid "$E2E_PROGRAM_PID"
   e2e_stop_pid "$E2E_XVFB_PID"
   if [[ -n ${E2E_TMP:-} && -d $E2E_TMP ]]; then
-    if [[ -f $E2E_TMP/program.log ]]; then
-      cp "$E2E_TMP/program.log" "$E2E_ARTEFACTS/program.log"
-    fi
+    local log
+    for log in program.log xvfb.log; do
+      if [[ -f $E2E_TMP/$log ]]; then
+        cp "$E2E_TMP/$log" "$E2E_ARTEFACTS/$log"
+      fi
+    done
     rm -rf "$E2E_TMP"
   fi
   exit "$status"
