@@ -112,32 +112,32 @@ private:
         return false;
     }
 
-    template <class Set> bool font(const QJsonObject &spec, Set set)
+    template <class Set> bool font(const QJsonObject &entry, Set set)
     {
         // A font of its own is complete: nothing is taken from the window's.
         const std::pair<const char *, QVariant> parts[] = {
-            {"FontName", spec.value(QLatin1String("name")).toVariant()},
-            {"FontSize", spec.value(QLatin1String("size")).toVariant()},
-            {"FontBold", spec.value(QLatin1String("bold")).toBool(false)},
-            {"FontItalic", spec.value(QLatin1String("italic")).toBool(false)},
-            {"FontUnderline", spec.value(QLatin1String("underline")).toBool(false)},
+            {"FontName", entry.value(QLatin1String("name")).toVariant()},
+            {"FontSize", entry.value(QLatin1String("size")).toVariant()},
+            {"FontBold", entry.value(QLatin1String("bold")).toBool(false)},
+            {"FontItalic", entry.value(QLatin1String("italic")).toBool(false)},
+            {"FontUnderline", entry.value(QLatin1String("underline")).toBool(false)},
         };
         for (const auto &[key, value] : parts) {
             if (!set(QLatin1String(key), value))
                 return fail(QStringLiteral("font refuses %1").arg(QLatin1String(key)));
         }
-        if (spec.contains(QLatin1String("weight")) &&
-            !set(QStringLiteral("FontWeight"), spec.value(QLatin1String("weight")).toVariant()))
+        if (entry.contains(QLatin1String("weight")) &&
+            !set(QStringLiteral("FontWeight"), entry.value(QLatin1String("weight")).toVariant()))
             return fail(QStringLiteral("font refuses its weight"));
-        if (spec.contains(QLatin1String("charset")) &&
-            !set(QStringLiteral("FontCharset"), spec.value(QLatin1String("charset")).toVariant()))
+        if (entry.contains(QLatin1String("charset")) &&
+            !set(QStringLiteral("FontCharset"), entry.value(QLatin1String("charset")).toVariant()))
             return fail(QStringLiteral("font refuses its character set"));
         return true;
     }
 
-    bool properties(const QJsonObject &spec, Control &c)
+    bool properties(const QJsonObject &entry, Control &c)
     {
-        for (auto it = spec.begin(); it != spec.end(); ++it) {
+        for (auto it = entry.begin(); it != entry.end(); ++it) {
             if (structural(it.key()))
                 continue;
             if (!c.set(it.key(), it.value().toVariant()))
@@ -155,15 +155,15 @@ private:
         return true;
     }
 
-    bool menu(const QJsonObject &spec, MenuItem *parent)
+    bool menu(const QJsonObject &entry, MenuItem *parent)
     {
-        const QString name = spec.value(QLatin1String("name")).toString();
+        const QString name = entry.value(QLatin1String("name")).toString();
         if (!unique(name))
             return false;
-        const QJsonArray items = spec.value(QLatin1String("items")).toArray();
+        const QJsonArray items = entry.value(QLatin1String("items")).toArray();
         auto &item = static_cast<MenuItem &>(
             m_form.adopt(std::make_unique<MenuItem>(m_form, name, parent, !items.isEmpty())));
-        if (!properties(spec, item))
+        if (!properties(entry, item))
             return false;
         for (const QJsonValue &child : items) {
             if (!menu(child.toObject(), &item))
@@ -172,18 +172,18 @@ private:
         return true;
     }
 
-    bool control(const QJsonObject &spec, Control *container)
+    bool control(const QJsonObject &entry, Control *container)
     {
-        const QString kind = spec.value(QLatin1String("kind")).toString();
-        const QString name = spec.value(QLatin1String("name")).toString();
+        const QString kind = entry.value(QLatin1String("kind")).toString();
+        const QString name = entry.value(QLatin1String("name")).toString();
         const auto factory = kinds().find(kind);
         if (factory == kinds().end())
             return fail(QStringLiteral("%1 is of an unknown kind \"%2\"").arg(name, kind));
         if (!unique(name))
             return false;
         Control &c = m_form.adopt(factory->second(m_form, kind, name, container));
-        if (spec.contains(QLatin1String("geometry"))) {
-            const QJsonArray box = spec.value(QLatin1String("geometry")).toArray();
+        if (entry.contains(QLatin1String("geometry"))) {
+            const QJsonArray box = entry.value(QLatin1String("geometry")).toArray();
             static const char *const sides[] = {"Left", "Top", "Width", "Height"};
             if (box.size() != 4)
                 return fail(QStringLiteral("%1 has no four-number geometry").arg(name));
@@ -192,13 +192,13 @@ private:
                     return fail(QStringLiteral("%1 refuses its %2").arg(name, QLatin1String(sides[i])));
             }
         }
-        if (spec.contains(QLatin1String("font")) &&
-            !font(spec.value(QLatin1String("font")).toObject(),
+        if (entry.contains(QLatin1String("font")) &&
+            !font(entry.value(QLatin1String("font")).toObject(),
                   [&c](const QString &k, const QVariant &v) { return c.set(k, v); }))
             return false;
-        if (!properties(spec, c))
+        if (!properties(entry, c))
             return false;
-        const QJsonArray inner = spec.value(QLatin1String("controls")).toArray();
+        const QJsonArray inner = entry.value(QLatin1String("controls")).toArray();
         if (!inner.isEmpty() && c.childArea() == nullptr)
             return fail(QStringLiteral("%1 cannot hold controls").arg(name));
         for (const QJsonValue &child : inner) {

@@ -176,6 +176,27 @@ private slots:
         QCOMPARE(form->clientSizeTwips(), QSizeF(6444, 6396));
     }
 
+    void menuBarSitsAboveTheDesignedClientArea()
+    {
+        const QSize designed(qRound(6444 * form->dpiX() / 1440.0), qRound(6396 * form->dpiY() / 1440.0));
+        QCOMPARE(form->clientArea()->size(), designed);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QCOMPARE(form->clientArea()->size(), designed);
+        QCOMPARE(form->clientSizeTwips(), QSizeF(6444, 6396));
+        QVERIFY(form->clientArea()->y() > 0);
+    }
+
+    void minimizedWindowReportsItsTopAtThirtyThousand()
+    {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(form->outerTwips().top() < 30000);
+        form->showMinimized();
+        QTRY_VERIFY(form->isMinimized());
+        QVERIFY(form->outerTwips().top() >= 30000);
+    }
+
     void resizeIsRaisedFromTheFirstShowingOn()
     {
         form->setClientSizeTwips({7000, 7000});
