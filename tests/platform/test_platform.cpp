@@ -1,6 +1,8 @@
 #include "platform/clock.h"
+#include "platform/fonts.h"
 #include "platform/paths.h"
 
+#include <QFontInfo>
 #include <QtTest>
 
 using namespace strumkin;
@@ -72,6 +74,26 @@ private slots:
         QFETCH(QDateTime, when);
         QFETCH(double, days);
         QCOMPARE(platform::toDayCount(when), days);
+    }
+
+    void designedFontsResolveToTheirStandIns_data()
+    {
+        QTest::addColumn<QString>("designed");
+        for (const char *family : {"MS Sans Serif", "Times New Roman", "EraserDust", "Signet Roundhand",
+                                   "Kidprint", "Broadway", "AustereBlackCapsSSK", "MusterSSK", "Pongo",
+                                   "Windsor"})
+            QTest::newRow(family) << QString::fromLatin1(family);
+    }
+    void designedFontsResolveToTheirStandIns()
+    {
+        QFETCH(QString, designed);
+        platform::installFontSubstitutes();
+        const QStringList standIns = platform::standInsFor(designed);
+        QVERIFY(!standIns.isEmpty());
+        // The packages the setup installs provide the first choice.
+        // A family the system has from several foundries carries the foundry's name.
+        const QString resolved = QFontInfo(QFont(designed)).family().section(QStringLiteral(" ["), 0, 0);
+        QCOMPARE(resolved, standIns.first());
     }
 
     void systemClockReadsWholeSeconds()

@@ -1,5 +1,7 @@
 #include "support/doubles.h"
 
+#include "platform/fonts.h"
+
 #include <QCoreApplication>
 
 namespace strumkin::test {
@@ -7,6 +9,7 @@ namespace strumkin::test {
 Rig::Rig()
     : paths(std::make_unique<platform::Paths>(QCoreApplication::applicationDirPath(), drive.path()))
 {
+    platform::installFontSubstitutes();
     registry = std::make_unique<shell::Registry>(
         platform::Services{&clock, &screen, &prompter, paths.get()});
     registry->setEnd([this] { ++ends; });
