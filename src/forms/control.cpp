@@ -188,6 +188,8 @@ bool Control::write(const QString &p, const QVariant &value)
     return false;
 }
 
+void Control::paintOnto(QPainter &, const QPointF &, double, double) const {}
+
 void Control::setGeometryUnits(const QRectF &geometry)
 {
     m_geometry = geometry;

@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class QPainter;
 class QWidget;
 
 namespace strumkin::forms {
@@ -48,6 +49,13 @@ public:
     // Re-derives the widget's pixel geometry (after a change of resolution or
     // of the window's scale).
     virtual void applyGeometry();
+
+    // Draws the control onto any painter (a printer's, for a sheet that is
+    // never shown): its rectangle in the painter's device pixels is its
+    // geometry times the scale, from the origin of its container. Kinds
+    // without a look of their own draw nothing.
+    virtual void paintOnto(QPainter &painter, const QPointF &origin, double scaleX,
+                           double scaleY) const;
 
     // layout::Control
     [[nodiscard]] std::optional<layout::Value> property(std::string_view name) const override;

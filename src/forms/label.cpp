@@ -20,7 +20,7 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        m_label.paint(painter, rect());
+        m_label.paint(painter, QRectF(rect()));
     }
     void mouseReleaseEvent(QMouseEvent *event) override
     {
@@ -53,7 +53,7 @@ Label::Label(Form &form, QString kind, QString name, Control *container)
     m_widget->setAutoFillBackground(m_opaque);
 }
 
-void Label::paint(QPainter &painter, const QRect &box) const
+void Label::paint(QPainter &painter, const QRectF &box) const
 {
     static constexpr Qt::Alignment horizontal[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
     int flags = horizontal[m_alignment] | Qt::AlignTop | Qt::TextShowMnemonic;
@@ -64,6 +64,19 @@ void Label::paint(QPainter &painter, const QRect &box) const
     painter.setFont(m_widget->font());
     painter.setPen(m_widget->palette().color(QPalette::WindowText));
     painter.drawText(box, flags, displayed(m_caption));
+}
+
+void Label::paintOnto(QPainter &painter, const QPointF &origin, double scaleX, double scaleY) const
+{
+    const QRectF g = geometry();
+    const QRectF box(origin.x() + g.left() * scaleX, origin.y() + g.top() * scaleY,
+                     g.width() * scaleX, g.height() * scaleY);
+    painter.save();
+    painter.setClipRect(box);
+    if (m_opaque)
+        painter.fillRect(box, m_widget->palette().color(QPalette::Window));
+    paint(painter, box);
+    painter.restore();
 }
 
 QSize Label::naturalSize() const

@@ -19,9 +19,14 @@ public:
 
     // Draws the label's content into its box; a kind that draws something
     // else than text overrides it, and naturalSize with it.
-    virtual void paint(QPainter &painter, const QRect &box) const;
-    // The size in pixels the label takes when it sizes itself.
+    // The painter's device decides what a point is: the screen's pixels or
+    // a printer's dots.
+    virtual void paint(QPainter &painter, const QRectF &box) const;
+    // The size in the widget's pixels the label takes when it sizes itself.
     [[nodiscard]] virtual QSize naturalSize() const;
+
+    void paintOnto(QPainter &painter, const QPointF &origin, double scaleX,
+                   double scaleY) const override;
 
     void click();
     void doubleClick();
@@ -32,6 +37,7 @@ protected:
     bool acceptsSize() const override { return !m_autoSize; }
     // Sizes the label to its content when it sizes itself.
     void fit();
+    [[nodiscard]] bool opaque() const { return m_opaque; }
 
 private:
     QWidget *m_widget;

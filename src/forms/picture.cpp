@@ -58,6 +58,21 @@ void Picture::click()
     raise(Event::Click);
 }
 
+void Picture::paintOnto(QPainter &painter, const QPointF &origin, double scaleX,
+                        double scaleY) const
+{
+    if (m_picture.isNull())
+        return;
+    const QRectF g = geometry();
+    const QPointF at(origin.x() + g.left() * scaleX, origin.y() + g.top() * scaleY);
+    // At its own size the picture covers as many device pixels as it covers
+    // units on the screen.
+    const QSizeF own = toUnits(m_picture.size());
+    const QSizeF size = m_isImage && m_stretch ? g.size() : own;
+    painter.drawImage(QRectF(at, QSizeF(size.width() * scaleX, size.height() * scaleY)),
+                      m_picture);
+}
+
 void Picture::fit()
 {
     // An image that does not stretch, and a picture box that sizes itself,

@@ -20,6 +20,8 @@ public:
     [[nodiscard]] bool stretch() const { return m_stretch; }
     [[nodiscard]] bool border() const { return m_border; }
     void click();
+    void paintOnto(QPainter &painter, const QPointF &origin, double scaleX,
+                   double scaleY) const override;
 
 protected:
     std::optional<QVariant> read(const QString &property) const override;

@@ -4,6 +4,7 @@ namespace strumkin::platform {
 
 class Clock;
 class Paths;
+class Printer;
 class Prompter;
 class Screen;
 
@@ -14,6 +15,7 @@ struct Services {
     Screen *screen = nullptr;
     Prompter *prompter = nullptr;
     Paths *paths = nullptr;
+    Printer *printer = nullptr;
 };
 
 } // namespace strumkin::platform

@@ -1,5 +1,6 @@
 #include "forms/design.h"
 #include "forms/form.h"
+#include "lessons/kinds.h"
 
 #include <QtTest>
 
@@ -12,6 +13,8 @@ class DesignsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { lessons::registerLessonKinds(); }
+
     void everyDesignBuilds_data()
     {
         QTest::addColumn<QString>("className");

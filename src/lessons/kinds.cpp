@@ -1,0 +1,7 @@
+#include "lessons/kinds.h"
+
+namespace strumkin::lessons {
+
+void registerLessonKinds() {}
+
+} // namespace strumkin::lessons

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace strumkin::lessons {
+
+// Adds the lessons' control kinds (the chord diagram label, "diagram") to
+// the design loader.
+void registerLessonKinds();
+
+} // namespace strumkin::lessons
