@@ -1,6 +1,8 @@
 #include "platform/clock.h"
 #include "platform/fonts.h"
+#include "lessons/lessonwindows.h"
 #include "platform/paths.h"
+#include "platform/printer.h"
 #include "platform/prompter.h"
 #include "platform/screen.h"
 #include "shell/registry.h"
@@ -23,8 +25,10 @@ int main(int argc, char *argv[])
     platform::PrimaryScreen screen;
     platform::MessageBoxPrompter prompter;
     platform::Paths paths = platform::Paths::forThisProgram();
-    shell::Registry registry({&clock, &screen, &prompter, &paths});
+    platform::SystemPrinter printer;
+    shell::Registry registry({&clock, &screen, &prompter, &paths, &printer});
     shell::registerShellWindows(registry);
+    lessons::registerLessonWindows(registry);
 
     registry.start();
     return QApplication::exec();

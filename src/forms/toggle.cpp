@@ -4,6 +4,7 @@
 #include "forms/values.h"
 
 #include <QCheckBox>
+#include <QPalette>
 #include <QRadioButton>
 
 namespace strumkin::forms {
@@ -63,8 +64,15 @@ bool Toggle::write(const QString &p, const QVariant &value)
         return true;
     }
     if (p == QLatin1String("BackColor")) {
-        if (!Control::write(p, value))
+        // The colour behind the box and caption; the box itself stays the
+        // colour of a box to tick, or a black one would vanish on black.
+        const auto color = toColor(value);
+        if (!color)
             return false;
+        QPalette palette = m_button->palette();
+        palette.setColor(QPalette::Window, *color);
+        palette.setColor(QPalette::Button, *color);
+        m_button->setPalette(palette);
         m_button->setAutoFillBackground(true);
         return true;
     }

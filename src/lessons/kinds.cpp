@@ -1,7 +1,19 @@
 #include "lessons/kinds.h"
 
+#include "forms/design.h"
+#include "lessons/diagramlabel.h"
+
+#include <memory>
+
 namespace strumkin::lessons {
 
-void registerLessonKinds() {}
+void registerLessonKinds()
+{
+    forms::registerKind(QStringLiteral("diagram"),
+                        [](forms::Form &form, const QString &kind, const QString &name,
+                           forms::Control *container) -> std::unique_ptr<forms::Control> {
+                            return std::make_unique<DiagramLabel>(form, kind, name, container);
+                        });
+}
 
 } // namespace strumkin::lessons

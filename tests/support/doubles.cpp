@@ -10,9 +10,46 @@ Rig::Rig()
     : paths(std::make_unique<platform::Paths>(QCoreApplication::applicationDirPath(), drive.path()))
 {
     platform::installFontSubstitutes();
+    printer.folder = paper.path();
     registry = std::make_unique<shell::Registry>(
-        platform::Services{&clock, &screen, &prompter, paths.get()});
+        platform::Services{&clock, &screen, &prompter, paths.get(), &printer});
     registry->setEnd([this] { ++ends; });
+}
+
+void Rig::standIn(const QStringList &classNames)
+{
+    for (const QString &name : classNames) {
+        registry->registerClass(
+            name, [name](shell::Registry &r) { return std::make_unique<StandIn>(r, name); });
+    }
+}
+
+platform::PrintResult RecordingPrinter::print(const QString &title, const QSizeF &twips,
+                                              const platform::PagePainter &paint)
+{
+    ++printCalls;
+    if (outcome != platform::PrintResult::Printed)
+        return {outcome, QStringLiteral("the test's printer said no")};
+    const QString file = QStringLiteral("%1/page-%2.pdf").arg(folder).arg(printed.size() + 1);
+    const auto result = platform::SystemPrinter().savePdf(
+        file, title, twips, [&](QPainter &painter, const QRectF &target) {
+            if (whilePainting)
+                whilePainting();
+            paint(painter, target);
+        });
+    if (result.outcome == platform::PrintResult::Printed) {
+        printed << file;
+        titles << title;
+    }
+    return result;
+}
+
+platform::PrintResult RecordingPrinter::savePdf(const QString &hostPath, const QString &title,
+                                                const QSizeF &twips,
+                                                const platform::PagePainter &paint)
+{
+    ++pdfCalls;
+    return platform::SystemPrinter().savePdf(hostPath, title, twips, paint);
 }
 
 void Rig::settle()

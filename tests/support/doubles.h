@@ -2,10 +2,12 @@
 
 #include "platform/clock.h"
 #include "platform/paths.h"
+#include "platform/printer.h"
 #include "platform/prompter.h"
 #include "platform/screen.h"
 #include "platform/services.h"
 #include "shell/registry.h"
+#include "shell/windowclass.h"
 
 #include <QDateTime>
 #include <QStringList>
@@ -61,6 +63,34 @@ public:
     }
 };
 
+// A printer whose outcome the test sets; pages it prints go to PDF files in
+// a folder of the test's, so that they can be read back.
+class RecordingPrinter final : public platform::Printer {
+public:
+    platform::PrintResult::Outcome outcome = platform::PrintResult::Printed;
+    QString folder;
+    QStringList printed; // the PDF file of every page printed
+    QStringList titles;
+    int printCalls = 0;
+    int pdfCalls = 0;
+    // Called while a page is painted, as the printer's painter would be.
+    std::function<void()> whilePainting;
+
+    platform::PrintResult print(const QString &title, const QSizeF &twips,
+                                const platform::PagePainter &paint) override;
+    platform::PrintResult savePdf(const QString &hostPath, const QString &title, const QSizeF &twips,
+                                  const platform::PagePainter &paint) override;
+};
+
+// Stands in for a window class a test does not exercise.
+class StandIn final : public shell::WindowClass {
+public:
+    StandIn(shell::Registry &registry, const QString &className)
+        : WindowClass(registry, className, QStringLiteral("standin"))
+    {
+    }
+};
+
 // The doubles together, a temporary drive root, and a registry that counts
 // the ends of the program instead of quitting.
 class Rig {
@@ -70,11 +100,15 @@ public:
     ManualClock clock;
     FixedScreen screen;
     ScriptedPrompter prompter;
+    RecordingPrinter printer;
     QTemporaryDir drive;
+    QTemporaryDir paper;
     std::unique_ptr<platform::Paths> paths;
     std::unique_ptr<shell::Registry> registry;
     int ends = 0;
 
+    // Registers stand-ins for window classes.
+    void standIn(const QStringList &classNames);
     // Runs the queued end-of-program check.
     void settle();
 };

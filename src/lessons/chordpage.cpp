@@ -1,0 +1,113 @@
+#include "lessons/chordpage.h"
+
+#include "forms/control.h"
+#include "lessons/catalogue.h"
+#include "lessons/sheetprinting.h"
+#include "platform/paths.h"
+#include "platform/prompter.h"
+#include "platform/saving.h"
+#include "platform/services.h"
+#include "shell/registry.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+namespace strumkin::lessons {
+
+using forms::Event;
+
+namespace {
+
+char rootOf(const QString &className)
+{
+    return className.back().toUpper().toLatin1();
+}
+
+QString neighbour(const QString &className, int step)
+{
+    const auto &order = pageOrder();
+    const auto at = std::find_if(order.begin(), order.end(),
+                                 [&](const char *page) { return className == QLatin1String(page); });
+    const auto index = (at - order.begin()) + step;
+    if (at == order.end() || index < 0 || index >= static_cast<long>(order.size()))
+        return {};
+    return QLatin1String(order[static_cast<std::size_t>(index)]);
+}
+
+} // namespace
+
+ChordPage::ChordPage(shell::Registry &registry, const QString &className)
+    : WindowClass(registry, className), m_major(chord(rootOf(className), Quality::Major)),
+      m_minor(chord(rootOf(className), Quality::Minor))
+{
+    on(QStringLiteral("Command1"), Event::Click, [this] {
+        if (m_major.root == 'A') {
+            services().prompter->inform(services().paths->forDisplay(
+                QStringLiteral("The chords will be saved in the C:\\Chords directory")));
+        }
+        save(m_major);
+    });
+    on(QStringLiteral("Command2"), Event::Click, [this] { save(m_minor); });
+    on(QStringLiteral("cmdprint"), Event::Click, [this] { print(m_major); });
+    on(QStringLiteral("Command3"), Event::Click, [this] { print(m_minor); });
+    on(QStringLiteral("Command4"), Event::Click, [this] { goTo(QStringLiteral("frmchords")); });
+    if (const QString next = neighbour(className, 1); !next.isEmpty())
+        on(QStringLiteral("Command5"), Event::Click, [this, next] { goTo(next); });
+    if (const QString previous = neighbour(className, -1); !previous.isEmpty())
+        on(QStringLiteral("Command6"), Event::Click, [this, previous] { goTo(previous); });
+    if (m_major.root == 'A') {
+        on(QStringLiteral("Check1"), Event::Click,
+           [this] { this->registry().show(QStringLiteral("frmfind")); });
+    }
+}
+
+void ChordPage::load()
+{
+    // The chords folder first, so the page's own folder has its parent also
+    // when the A page was never opened. Failures are for the saves to report.
+    const platform::Paths &paths = *services().paths;
+    platform::makeFolder(paths.toHost(QLatin1String(ChordsFolder)));
+    platform::makeFolder(paths.toHost(m_major.folder()));
+
+    // The tooltips name the folder where the files really go.
+    for (const char *button : {"Command1", "Command2"}) {
+        forms::Control &c = control(QLatin1String(button));
+        c.set(QStringLiteral("ToolTipText"),
+              paths.forDisplay(c.get(QStringLiteral("ToolTipText")).value_or(QString()).toString()));
+    }
+}
+
+void ChordPage::save(const Chord &chord)
+{
+    const platform::Paths &paths = *services().paths;
+    const QString text =
+        control(QLatin1String(chord.holder))
+            .get(chord.holderIsTextBox ? QStringLiteral("Text") : QStringLiteral("Caption"))
+            .value_or(QString())
+            .toString();
+    // The folders may have gone since the page was loaded.
+    platform::makeFolder(paths.toHost(QLatin1String(ChordsFolder)));
+    platform::makeFolder(paths.toHost(chord.folder()));
+    const QString file = paths.toHost(chord.saveFile());
+    const platform::SaveResult result = platform::saveFile(file, text.toLatin1() + "\r\n");
+    if (!result.saved) {
+        services().prompter->inform(QStringLiteral("The %1 chord could not be saved to %2: %3.")
+                                        .arg(chord.name(), QDir::toNativeSeparators(file),
+                                             result.reason));
+    }
+}
+
+void ChordPage::print(const Chord &chord)
+{
+    if (services().prompter->ask(chord.printQuestion(), QStringLiteral("Print?")))
+        printChordSheet(registry(), chord);
+}
+
+void ChordPage::goTo(const QString &className)
+{
+    registry().unload(this->className());
+    registry().show(className);
+}
+
+} // namespace strumkin::lessons

@@ -1,0 +1,22 @@
+#include "lessons/lessonwindows.h"
+
+#include "lessons/catalogue.h"
+#include "lessons/chordpage.h"
+#include "lessons/kinds.h"
+#include "shell/registry.h"
+
+namespace strumkin::lessons {
+
+void registerLessonWindows(shell::Registry &registry)
+{
+    registerLessonKinds();
+    for (const char *page : pageOrder()) {
+        const QString name = QLatin1String(page);
+        registry.registerClass(
+            name, [name](shell::Registry &r) { return std::make_unique<ChordPage>(r, name); });
+    }
+    for (const Chord &chord : chords())
+        registry.registerDesign(QLatin1String(chord.sheet));
+}
+
+} // namespace strumkin::lessons

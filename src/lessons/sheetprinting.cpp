@@ -1,0 +1,76 @@
+#include "lessons/sheetprinting.h"
+
+#include "forms/form.h"
+#include "forms/paint.h"
+#include "lessons/catalogue.h"
+#include "platform/paths.h"
+#include "platform/printer.h"
+#include "platform/prompter.h"
+#include "platform/saving.h"
+#include "platform/services.h"
+#include "shell/registry.h"
+
+#include <QDir>
+
+namespace strumkin::lessons {
+
+namespace {
+
+// Loads the sheet hidden, hands it to one printer call and unloads it, so
+// that no sheet outlives the print whatever the printer did.
+platform::PrintResult withSheet(
+    shell::Registry &registry, const Chord &chord,
+    const std::function<platform::PrintResult(const QSizeF &, const platform::PagePainter &)> &print)
+{
+    const QString sheet = QLatin1String(chord.sheet);
+    forms::Form *form = registry.loadHidden(sheet);
+    if (form == nullptr)
+        return {platform::PrintResult::Failed, QStringLiteral("the sheet could not be made")};
+    const platform::PrintResult result =
+        print(form->clientSizeTwips(), [form](QPainter &painter, const QRectF &target) {
+            forms::paintClientArea(*form, painter, target);
+        });
+    registry.unload(sheet);
+    return result;
+}
+
+} // namespace
+
+void printChordSheet(shell::Registry &registry, const Chord &chord)
+{
+    const platform::Services &services = registry.services();
+    const QString title = QStringLiteral("The %1 chord").arg(chord.name());
+    const platform::PrintResult printed =
+        withSheet(registry, chord, [&](const QSizeF &size, const platform::PagePainter &paint) {
+            return services.printer->print(title, size, paint);
+        });
+    if (printed.outcome == platform::PrintResult::Printed)
+        return;
+    if (printed.outcome == platform::PrintResult::Failed) {
+        services.prompter->inform(
+            QStringLiteral("The %1 chord could not be printed: %2.").arg(chord.name(), printed.reason));
+        return;
+    }
+
+    const QString folder = services.paths->toHost(chord.folder());
+    const QString file = QDir(folder).filePath(chord.fileStem() + QLatin1String(".pdf"));
+    if (!services.prompter->ask(QStringLiteral("There is no printer to print the %1 chord on. "
+                                               "Save its sheet as a PDF file in %2 instead?")
+                                    .arg(chord.name(), QDir::toNativeSeparators(folder)),
+                                QStringLiteral("Print?")))
+        return;
+    platform::makeFolder(services.paths->toHost(QLatin1String(ChordsFolder)));
+    platform::makeFolder(folder);
+    const platform::PrintResult saved =
+        withSheet(registry, chord, [&](const QSizeF &size, const platform::PagePainter &paint) {
+            return services.printer->savePdf(file, title, size, paint);
+        });
+    if (saved.outcome == platform::PrintResult::Printed)
+        services.prompter->inform(QStringLiteral("The %1 chord's sheet was saved as %2.")
+                                      .arg(chord.name(), QDir::toNativeSeparators(file)));
+    else
+        services.prompter->inform(QStringLiteral("The %1 chord's sheet could not be saved: %2.")
+                                      .arg(chord.name(), saved.reason));
+}
+
+} // namespace strumkin::lessons

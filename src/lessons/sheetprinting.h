@@ -1,0 +1,17 @@
+#pragma once
+
+namespace strumkin::shell {
+class Registry;
+}
+
+namespace strumkin::lessons {
+
+struct Chord;
+
+// Prints a chord's one-page sheet on the default printer: the sheet is
+// loaded hidden, painted with the printer's painter and unloaded again before
+// this returns. A print that cannot be done is told to the user; where there
+// is no printer the sheet is offered as a PDF file beside the saved chords.
+void printChordSheet(shell::Registry &registry, const Chord &chord);
+
+} // namespace strumkin::lessons

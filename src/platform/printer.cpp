@@ -1,0 +1,135 @@
+#include "platform/printer.h"
+
+#include "platform/saving.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <algorithm>
+
+namespace strumkin::platform {
+
+namespace {
+
+constexpr double TwipsPerInch = 1440.0;
+// Fine enough that a PDF viewer's zoom never shows steps in the strokes.
+constexpr int PdfResolution = 1200;
+
+PrintResult failed(QString reason)
+{
+    return {PrintResult::Failed, std::move(reason)};
+}
+
+// Paints the page at its physical size, centred on the paper's printable
+// rectangle (painter coordinates), shrunk uniformly only when it does not fit.
+void paintPage(QPainter &painter, const QSizeF &paper, int resolution, const QSizeF &twips,
+               const PagePainter &paint)
+{
+    const QSizeF size = twips * (resolution / TwipsPerInch);
+    double scale = std::min(paper.width() / size.width(), paper.height() / size.height());
+    // The paper is whole device pixels: a page that misses it by less than one
+    // pixel fits, rather than being shrunk by a rounding error.
+    if (size.width() <= paper.width() + 1.0 && size.height() <= paper.height() + 1.0)
+        scale = 1.0;
+    const QPointF corner((paper.width() - size.width() * scale) / 2.0,
+                         (paper.height() - size.height() * scale) / 2.0);
+    // A world transform rather than a smaller target, so text shrinks with
+    // the drawing instead of being laid out again at another size.
+    painter.setWorldTransform(QTransform::fromScale(scale, scale));
+    const QRectF target(corner / scale, size);
+    // What lies outside the page (a glyph box above its top edge) is cut
+    // off, as on screen.
+    painter.setClipRect(target);
+    if (paint)
+        paint(painter, target);
+}
+
+bool hasArea(const QSizeF &twips)
+{
+    return twips.width() > 0.0 && twips.height() > 0.0;
+}
+
+QString noArea()
+{
+    return QStringLiteral("The page to print has no size.");
+}
+
+} // namespace
+
+PrintResult SystemPrinter::print(const QString &title, const QSizeF &twips,
+                                 const PagePainter &paint)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        return {PrintResult::NoPrinter,
+                QStringLiteral("There is no printer set up on this computer.")};
+    }
+    if (!hasArea(twips))
+        return failed(noArea());
+
+    const QString name = info.description().isEmpty() ? info.printerName() : info.description();
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(title);
+    printer.setCopyCount(1);
+
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return failed(QStringLiteral("The printer %1 could not be started, so nothing was printed.")
+                          .arg(name));
+    }
+    // Without full-page mode the painter's origin is the printable
+    // rectangle's corner, and the device is that rectangle.
+    paintPage(painter, QSizeF(printer.width(), printer.height()), printer.resolution(), twips,
+              paint);
+    // end() hands the job to the print server; it does not wait for paper.
+    if (!painter.end() || printer.printerState() == QPrinter::Error) {
+        return failed(
+            QStringLiteral("The printer %1 did not take the page, so nothing was printed.")
+                .arg(name));
+    }
+    return {PrintResult::Printed, {}};
+}
+
+PrintResult SystemPrinter::savePdf(const QString &hostPath, const QString &title,
+                                   const QSizeF &twips, const PagePainter &paint)
+{
+    if (!hasArea(twips))
+        return failed(noArea());
+
+    // Made in memory and then saved whole, so that a failed save leaves an
+    // earlier file as it was and gives the same reasons as any other save.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Strumkin"));
+        writer.setResolution(PdfResolution);
+        // A4 without margins, the sheet centred on it: the file looks like
+        // the printed paper and prints at the sheet's size from any viewer.
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return failed(
+                QStringLiteral("The PDF file could not be started, so it was not saved."));
+        paintPage(painter, QSizeF(writer.width(), writer.height()), writer.resolution(), twips,
+                  paint);
+        if (!painter.end())
+            return failed(
+                QStringLiteral("The PDF file could not be finished, so it was not saved."));
+    }
+
+    const SaveResult saved = saveFile(hostPath, pdf.data());
+    if (!saved.saved)
+        return failed(saved.reason);
+    return {PrintResult::Printed, {}};
+}
+
+} // namespace strumkin::platform

@@ -1,0 +1,421 @@
+#include "forms/form.h"
+#include "forms/toggle.h"
+#include "lessons/lessonwindows.h"
+#include "shell/registry.h"
+#include "shell/windowclass.h"
+#include "support/doubles.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace strumkin;
+
+namespace {
+
+const QStringList pages{QStringLiteral("frmA"), QStringLiteral("frmb"), QStringLiteral("frmC"),
+                        QStringLiteral("frmD"), QStringLiteral("frmE"), QStringLiteral("frmF"),
+                        QStringLiteral("frmG")};
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class PagesTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::Rig> rig;
+
+    shell::WindowClass &page(const QString &name) { return *rig->registry->instance(name); }
+    QAbstractButton *button(const QString &window, const char *name)
+    {
+        return qobject_cast<QAbstractButton *>(
+            page(window).control(QLatin1String(name)).widget());
+    }
+    QString onDrive(const QString &relative) const { return rig->drive.filePath(relative); }
+    void open(const QString &window)
+    {
+        rig->registry->show(window);
+        QVERIFY(rig->registry->isLoaded(window));
+    }
+
+private slots:
+    void init()
+    {
+        rig = std::make_unique<test::Rig>();
+        lessons::registerLessonWindows(*rig->registry);
+        rig->standIn({QStringLiteral("frmchords"), QStringLiteral("frmfind")});
+    }
+    void cleanup() { rig.reset(); }
+
+    void savesWriteTheChordsTextAndOneLineEnd_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("buttonName");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("text");
+        const auto row = [](const char *chord, const char *window, const char *button,
+                            const char *file, const char *text) {
+            QTest::newRow(chord) << QString::fromLatin1(window) << QString::fromLatin1(button)
+                                 << QString::fromLatin1(file) << QByteArray(text);
+        };
+        row("A major", "frmA", "Command1", "Chords/Amajor.txt",
+            "This is for the chord A major. First move down to the \r\n"
+            "second fret. Put your first finger on the G string. Then \r\n"
+            "your 2nd finger on the D string, then your 3rd finger on \r\n"
+            "the B string! Make sure none of your other fingers are \r\n"
+            "touching any other strings or the chord won't sound right.\r\n");
+        row("A minor", "frmA", "Command2", "Chords/Aminor.txt",
+            "1st finger on the B string, 2nd on the D string, 3rd on the G string. ( If you didnt "
+            "know, your 1st finger is the pointer finger.)");
+        row("B major", "frmb", "Command1", "Chords/Bchords/Bmajor.txt",
+            "Move down to the 2nd fret and bar it with your 1st finger. Then put your 2nd finger on "
+            "the D string, 3rd on the G string then 4th on the B string!");
+        row("B minor", "frmb", "Command2", "Chords/Bchords/Bminor.txt",
+            "1st finger still bars on this chord. But the 2nd finger goes on the B string, 3rd on "
+            "the D string, 4th on the G string!");
+        row("C major", "frmC", "Command1", "Chords/Cchords/Cmajor.txt",
+            "First finger on the B string, 2nd finger on the D string, 3rd on the A string.");
+        row("C minor", "frmC", "Command2", "Chords/Cchords/Cminor.txt",
+            "You don't know what that 3fr means right? Well it means that when you bar with your "
+            "first finger your not going to bar at the top of the neck but on the 3rd fret down. "
+            "(The fret on the first dot thats on your guitar's neck.)");
+        row("D major", "frmD", "Command1", "Chords/Dchords/Dmajor.txt",
+            "For the D major chord put your first \r\n"
+            "finger on the G string then your second \r\n"
+            "finger on the high E string, last your third \r\n"
+            "finger on the B string.\r\n");
+        row("D minor", "frmD", "Command2", "Chords/Dchords/Dminor.txt",
+            "For the D minor chord put your first finger on the high E sting, then your 2nd finger "
+            "on the G string, last put your 3rd finger on the B string.\r\n");
+        row("E major", "frmE", "Command1", "Chords/Echords/Emajor.txt",
+            "First finger on the D string, 2nd finger on the A string, your 3rd finger on the G "
+            "string.");
+        row("E minor", "frmE", "Command2", "Chords/Echords/Eminor.txt",
+            "Put your 2nd finger on the A string, then your 3rd finger on the D string.");
+        row("F major", "frmF", "Command1", "Chords/Fchords/Fmajor.txt",
+            "Remember too bar the 1st fret with your 1st finger. Then use your 2nd finger for the G "
+            "string, 3rd finger on the A string, last 4th finger on the D string.");
+        row("F minor", "frmF", "Command2", "Chords/Fchords/Fminor.txt",
+            "Again, use your first finger to bar the 1st fret. Then 3rd finger on the A string, "
+            "last use your 4th finger on the D string.");
+        row("G major", "frmG", "Command1", "Chords/Gchords/Gmajor.txt",
+            "First finger on the A string, then your 2nd finger on the low E string, last your 3rd "
+            "finger on the high E string.");
+        row("G minor", "frmG", "Command2", "Chords/Gchords/Gminor.txt",
+            "1st finger bars the 3rd fret, then your 2nd finger on the A string, then 3rd finger on "
+            "the D string.");
+    }
+    void savesWriteTheChordsTextAndOneLineEnd()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, buttonName);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, text);
+        open(window);
+        button(window, qPrintable(buttonName))->click();
+        const QByteArray expected = text + "\r\n";
+        QCOMPARE(readAll(onDrive(file)), expected);
+        // Saving again replaces the file rather than adding to it.
+        button(window, qPrintable(buttonName))->click();
+        QCOMPARE(readAll(onDrive(file)), expected);
+    }
+
+    void savedSizesAreExact_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("buttonName");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("size");
+        QTest::newRow("A major") << "frmA" << "Command1" << "Chords/Amajor.txt" << 293;
+        QTest::newRow("B major") << "frmb" << "Command1" << "Chords/Bchords/Bmajor.txt" << 148;
+        QTest::newRow("D major") << "frmD" << "Command1" << "Chords/Dchords/Dmajor.txt" << 155;
+        QTest::newRow("D minor") << "frmD" << "Command2" << "Chords/Dchords/Dminor.txt" << 148;
+    }
+    void savedSizesAreExact()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, buttonName);
+        QFETCH(QString, file);
+        QFETCH(int, size);
+        open(window);
+        button(window, qPrintable(buttonName))->click();
+        QCOMPARE(readAll(onDrive(file)).size(), size);
+    }
+
+    void onlyTheAMajorSaveShowsWhereChordsGo()
+    {
+        open(QStringLiteral("frmA"));
+        button(QStringLiteral("frmA"), "Command2")->click();
+        QVERIFY(rig->prompter.shown.empty());
+        button(QStringLiteral("frmA"), "Command1")->click();
+        QCOMPARE(rig->prompter.shown.size(), 1u);
+        QCOMPARE(rig->prompter.shown.front().text,
+                 QStringLiteral("The chords will be saved in the %1 directory")
+                     .arg(rig->drive.filePath(QStringLiteral("Chords"))));
+        QCOMPARE(rig->prompter.shown.front().title, QStringLiteral("Strumkin"));
+        QVERIFY(!rig->prompter.shown.front().question);
+    }
+
+    void aPageOnAnEmptyDriveMakesItsFolders()
+    {
+        QVERIFY(!QFileInfo::exists(onDrive(QStringLiteral("Chords"))));
+        open(QStringLiteral("frmb"));
+        QVERIFY(QFileInfo(onDrive(QStringLiteral("Chords/Bchords"))).isDir());
+        button(QStringLiteral("frmb"), "Command1")->click();
+        QVERIFY(QFileInfo(onDrive(QStringLiteral("Chords/Bchords/Bmajor.txt"))).isFile());
+        QVERIFY(rig->prompter.shown.empty());
+    }
+
+    void saveTooltipsNameTheRealFolder()
+    {
+        open(QStringLiteral("frmC"));
+        const QString tip = QStringLiteral("Save to the %1 folder")
+                                .arg(rig->drive.filePath(QStringLiteral("Chords/Cchords")));
+        for (const char *name : {"Command1", "Command2"})
+            QCOMPARE(page(QStringLiteral("frmC")).control(QLatin1String(name)).get(QStringLiteral("ToolTipText"))->toString(), tip);
+    }
+
+    void aSaveBlockedByAFileTellsTheUserAndKeepsThePage()
+    {
+        // A file where the chords folder should be: the folders cannot be made.
+        QFile blocker(onDrive(QStringLiteral("Chords")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.write("not a folder");
+        blocker.close();
+        open(QStringLiteral("frmE"));
+        QVERIFY(rig->prompter.shown.empty()); // loading ignores it
+        button(QStringLiteral("frmE"), "Command2")->click();
+        QCOMPARE(rig->prompter.shown.size(), 1u);
+        QVERIFY(rig->prompter.shown.front().text.startsWith(QStringLiteral("The E minor chord could not be saved")));
+        QCOMPARE(readAll(onDrive(QStringLiteral("Chords"))), QByteArray("not a folder"));
+        // The page goes on working once the way is clear.
+        QVERIFY(QFile::remove(onDrive(QStringLiteral("Chords"))));
+        button(QStringLiteral("frmE"), "Command2")->click();
+        QCOMPARE(rig->prompter.shown.size(), 1u);
+        QVERIFY(QFileInfo(onDrive(QStringLiteral("Chords/Echords/Eminor.txt"))).isFile());
+    }
+
+    void aSaveOnAFullDiskKeepsTheEarlierFile()
+    {
+        open(QStringLiteral("frmA"));
+        const QString file = onDrive(QStringLiteral("Chords/Aminor.txt"));
+        {
+            QFile earlier(file);
+            QVERIFY(earlier.open(QIODevice::WriteOnly));
+            earlier.write("earlier");
+        }
+        // Files may grow to 16 bytes only: the new text does not fit.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit before{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+        rlimit small = before;
+        small.rlim_cur = 16;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        button(QStringLiteral("frmA"), "Command2")->click();
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);
+        QCOMPARE(rig->prompter.shown.size(), 1u);
+        QCOMPARE(readAll(file), QByteArray("earlier"));
+        QCOMPARE(QDir(onDrive(QStringLiteral("Chords"))).entryList(QDir::Files),
+                 QStringList{QStringLiteral("Aminor.txt")});
+        button(QStringLiteral("frmA"), "Command2")->click();
+        QVERIFY(readAll(file).startsWith("1st finger on the B string"));
+    }
+
+    void printingAsksFirstAndPrintsOnYesOnly()
+    {
+        open(QStringLiteral("frmC"));
+        rig->prompter.answers = {false};
+        button(QStringLiteral("frmC"), "cmdprint")->click();
+        QCOMPARE(rig->prompter.shown.back().text, QStringLiteral("Are you sure you want to print the C major chord?"));
+        QCOMPARE(rig->prompter.shown.back().title, QStringLiteral("Print?"));
+        QVERIFY(rig->prompter.shown.back().question);
+        QCOMPARE(rig->printer.printCalls, 0);
+        QVERIFY(!rig->registry->isLoaded(QStringLiteral("frmcma")));
+
+        bool sheetHidden = false;
+        rig->printer.whilePainting = [&] {
+            sheetHidden = rig->registry->isLoaded(QStringLiteral("frmcmi")) &&
+                          !rig->registry->instance(QStringLiteral("frmcmi"))->form().isVisible();
+        };
+        rig->prompter.answers = {true};
+        button(QStringLiteral("frmC"), "Command3")->click();
+        QCOMPARE(rig->prompter.shown.back().text, QStringLiteral("Are you sure you want to print the C minor chord?"));
+        QCOMPARE(rig->printer.printed.size(), 1);
+        QVERIFY(sheetHidden);
+        QVERIFY(!rig->registry->isLoaded(QStringLiteral("frmcmi")));
+        QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmC")});
+    }
+
+    void aPrintedSheetCarriesItsSentence()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext is not installed");
+        open(QStringLiteral("frmA"));
+        rig->prompter.answers = {true};
+        button(QStringLiteral("frmA"), "Command3")->click();
+        QCOMPARE(rig->printer.printed.size(), 1);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {rig->printer.printed.front(), QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(10000));
+        const QString words = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        QVERIFY2(words.contains(QStringLiteral("This is the A minor Chord")), qPrintable(words));
+    }
+
+    void aFailedPrintTellsTheUserAndLeavesNoSheet()
+    {
+        open(QStringLiteral("frmG"));
+        rig->printer.outcome = platform::PrintResult::Failed;
+        rig->prompter.answers = {true};
+        button(QStringLiteral("frmG"), "cmdprint")->click();
+        QCOMPARE(rig->prompter.shown.size(), 2u);
+        QVERIFY(rig->prompter.shown.back().text.startsWith(QStringLiteral("The G major chord could not be printed")));
+        QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmG")});
+    }
+
+    void withoutAPrinterTheSheetIsOfferedAsPdf()
+    {
+        open(QStringLiteral("frmb"));
+        rig->printer.outcome = platform::PrintResult::NoPrinter;
+        rig->prompter.answers = {true, true};
+        button(QStringLiteral("frmb"), "Command3")->click();
+        QCOMPARE(rig->prompter.shown.size(), 3u);
+        QVERIFY(rig->prompter.shown[1].question);
+        QVERIFY(rig->prompter.shown[1].text.contains(QStringLiteral("PDF")));
+        const QString pdf = onDrive(QStringLiteral("Chords/Bchords/Bminor.pdf"));
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        QVERIFY(rig->prompter.shown[2].text.contains(pdf));
+        QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmb")});
+
+        rig->prompter.answers = {true, false};
+        button(QStringLiteral("frmb"), "cmdprint")->click();
+        QCOMPARE(rig->printer.pdfCalls, 1);
+        QCOMPARE(rig->prompter.shown.size(), 5u);
+    }
+
+    void navigationButtonsLeadOn_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("buttonName");
+        QTest::addColumn<QString>("target");
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            const QString from = pages[i];
+            QTest::addRow("%s Close", qPrintable(from)) << from << "Command4" << "frmchords";
+            if (i + 1 < pages.size())
+                QTest::addRow("%s Go to", qPrintable(from)) << from << "Command5" << pages[i + 1];
+            if (i > 0)
+                QTest::addRow("%s Back", qPrintable(from)) << from << "Command6" << pages[i - 1];
+        }
+    }
+    void navigationButtonsLeadOn()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, buttonName);
+        QFETCH(QString, target);
+        open(window);
+        button(window, qPrintable(buttonName))->click();
+        rig->settle();
+        QCOMPARE(rig->registry->loadedClasses(), QStringList{target});
+        QCOMPARE(rig->ends, 0);
+    }
+
+    void endPagesLackTheirButtons()
+    {
+        open(QStringLiteral("frmA"));
+        QVERIFY(!page(QStringLiteral("frmA")).form().control(QStringLiteral("Command6")));
+        open(QStringLiteral("frmG"));
+        QVERIFY(!page(QStringLiteral("frmG")).form().control(QStringLiteral("Command5")));
+        QCOMPARE(page(QStringLiteral("frmG")).control(QStringLiteral("Command6")).geometry().left(), 4080.0);
+        QCOMPARE(page(QStringLiteral("frmG")).control(QStringLiteral("Command4")).geometry().left(), 5280.0);
+    }
+
+    void theCheckBoxOpensTheBrowserBesideThePage()
+    {
+        open(QStringLiteral("frmA"));
+        button(QStringLiteral("frmA"), "Check1")->click();
+        rig->settle();
+        QCOMPARE(rig->registry->loadedClasses(), (QStringList{QStringLiteral("frmA"), QStringLiteral("frmfind")}));
+    }
+
+    void enterOnAFreshPageActsOnItsFirstControl_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("E goes on to F") << "frmE";
+        QTest::newRow("B asks the B minor question") << "frmb";
+        QTest::newRow("A tells where and saves") << "frmA";
+    }
+    void enterOnAFreshPageActsOnItsFirstControl()
+    {
+        QFETCH(QString, window);
+        open(window);
+        forms::Form &form = page(window).form();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        rig->settle();
+        if (window == QLatin1String("frmE")) {
+            QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmF")});
+        } else if (window == QLatin1String("frmb")) {
+            QCOMPARE(rig->prompter.shown.size(), 1u);
+            QCOMPARE(rig->prompter.shown.front().text, QStringLiteral("Are you sure you want to print the B minor chord?"));
+        } else {
+            QCOMPARE(rig->prompter.shown.size(), 1u);
+            QVERIFY(QFileInfo(onDrive(QStringLiteral("Chords/Amajor.txt"))).isFile());
+        }
+    }
+
+    void accessKeysAreDistinct()
+    {
+        for (const QString &window : pages) {
+            open(window);
+            QStringList keys;
+            for (const forms::Control *c : page(window).form().allControls()) {
+                const QString caption = c->get(QStringLiteral("Caption")).value_or(QString()).toString();
+                const qsizetype amp = caption.indexOf(QLatin1Char('&'));
+                if (amp >= 0 && amp + 1 < caption.size())
+                    keys << caption.mid(amp + 1, 1).toUpper();
+            }
+            QStringList unique = keys;
+            unique.removeDuplicates();
+            QCOMPARE(unique.size(), keys.size());
+            rig->registry->unload(window);
+        }
+    }
+
+    void pagesScaleAndComeBackExactly_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const QString &window : pages)
+            QTest::newRow(qPrintable(window)) << window;
+    }
+    void pagesScaleAndComeBackExactly()
+    {
+        QFETCH(QString, window);
+        open(window);
+        forms::Form &form = page(window).form();
+        std::map<QString, QRectF> design;
+        for (const forms::Control *c : form.allControls())
+            design[c->name()] = c->geometry();
+        const QSizeF size = form.clientSizeTwips();
+        form.setClientSizeTwips(size * 1.5);
+        const QRectF close = design[QStringLiteral("Command4")];
+        QCOMPARE(form.control(QStringLiteral("Command4"))->geometry(),
+                 QRectF(std::trunc(close.left() * 1.5), std::trunc(close.top() * 1.5),
+                        std::trunc(close.width() * 1.5), std::trunc(close.height() * 1.5)));
+        form.setClientSizeTwips(size);
+        for (const forms::Control *c : form.allControls())
+            QCOMPARE(c->geometry(), design[c->name()]);
+    }
+};
+
+QTEST_MAIN(PagesTest)
+#include "test_pages.moc"

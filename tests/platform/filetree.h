@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QStringList>
+
+// Every entry under a folder, one line each with a digest of a file's bytes,
+// sorted: comparing two of them shows whatever a call created, removed or
+// changed, and QCOMPARE names the first line that differs.
+inline QStringList fileTree(const QString &root)
+{
+    QStringList lines;
+    const QDir base(root);
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QString line = base.relativeFilePath(path);
+        if (it.fileInfo().isDir()) {
+            line += QStringLiteral("/");
+        } else {
+            QFile file(path);
+            const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : "unreadable";
+            line += QStringLiteral(": %1 bytes, %2")
+                        .arg(bytes.size())
+                        .arg(QString::fromLatin1(
+                            QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex()));
+        }
+        lines.append(line);
+    }
+    lines.sort();
+    return lines;
+}
+
+inline bool writeWholeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray readWholeFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
