@@ -31,7 +31,8 @@ private slots:
     void printOneSheetToPdf()
     {
         const lessons::Chord &chord = lessons::chord('G', lessons::Quality::Minor);
-        QBENCHMARK {
+        QBENCHMARK
+        {
             lessons::printChordSheet(*rig->registry, chord);
         }
         QVERIFY(!rig->printer.printed.isEmpty());

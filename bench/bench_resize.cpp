@@ -31,7 +31,8 @@ private slots:
 
     void engineAlone()
     {
-        QBENCHMARK {
+        QBENCHMARK
+        {
             layout::ResizeForm(form->layoutView());
         }
     }
@@ -40,7 +41,8 @@ private slots:
     {
         const QSizeF design = form->clientSizeTwips();
         bool large = false;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             large = !large;
             form->setClientSizeTwips(large ? design * 1.5 : design);
         }
@@ -51,7 +53,8 @@ private slots:
     {
         const QSizeF design = form->clientSizeTwips();
         bool large = false;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             large = !large;
             form->setClientSizeTwips(large ? design * 1.5 : design);
             form->repaint();

@@ -1,6 +1,6 @@
+#include "lessons/lessonwindows.h"
 #include "platform/clock.h"
 #include "platform/fonts.h"
-#include "lessons/lessonwindows.h"
 #include "platform/paths.h"
 #include "platform/printer.h"
 #include "platform/prompter.h"

@@ -65,8 +65,8 @@ private:
 
 Button::Button(Form &form, QString kind, QString name, Control *container)
     : Control(form, std::move(kind), std::move(name), container),
-      m_button(new ButtonWidget(*this, container != nullptr ? container->childArea()
-                                                            : form.clientArea()))
+      m_button(new ButtonWidget(*this,
+                                container != nullptr ? container->childArea() : form.clientArea()))
 {
     QObject::connect(m_button, &QPushButton::clicked, m_button, [this] { raise(Event::Click); });
 }

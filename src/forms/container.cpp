@@ -23,8 +23,7 @@ Container::Container(Form &form, QString kind, QString name, Control *container)
       m_widget(makeWidget(this->kind() == QLatin1String("frame"),
                           container != nullptr ? container->childArea() : form.clientArea())),
       m_isFrame(this->kind() == QLatin1String("frame"))
-{
-}
+{}
 
 std::optional<QVariant> Container::read(const QString &p) const
 {

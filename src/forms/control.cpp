@@ -13,8 +13,7 @@ namespace strumkin::forms {
 
 Control::Control(Form &form, QString kind, QString name, Control *container)
     : m_form(form), m_kind(std::move(kind)), m_name(std::move(name)), m_container(container)
-{
-}
+{}
 
 Control::~Control() = default;
 

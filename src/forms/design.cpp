@@ -69,14 +69,20 @@ public:
 
     bool window(const QJsonObject &design)
     {
-        static const QStringList known{
-            QStringLiteral("Name"),         QStringLiteral("Caption"),
-            QStringLiteral("ClientWidth"),  QStringLiteral("ClientHeight"),
-            QStringLiteral("ScaleWidth"),   QStringLiteral("ScaleHeight"),
-            QStringLiteral("BackColor"),    QStringLiteral("Icon"),
-            QStringLiteral("StartUpPosition"), QStringLiteral("Left"),
-            QStringLiteral("Top"),          QStringLiteral("font"),
-            QStringLiteral("menus"),        QStringLiteral("controls")};
+        static const QStringList known{QStringLiteral("Name"),
+                                       QStringLiteral("Caption"),
+                                       QStringLiteral("ClientWidth"),
+                                       QStringLiteral("ClientHeight"),
+                                       QStringLiteral("ScaleWidth"),
+                                       QStringLiteral("ScaleHeight"),
+                                       QStringLiteral("BackColor"),
+                                       QStringLiteral("Icon"),
+                                       QStringLiteral("StartUpPosition"),
+                                       QStringLiteral("Left"),
+                                       QStringLiteral("Top"),
+                                       QStringLiteral("font"),
+                                       QStringLiteral("menus"),
+                                       QStringLiteral("controls")};
         for (auto it = design.begin(); it != design.end(); ++it) {
             if (!known.contains(it.key()))
                 return fail(QStringLiteral("unknown window property %1").arg(it.key()));
@@ -189,7 +195,8 @@ private:
                 return fail(QStringLiteral("%1 has no four-number geometry").arg(name));
             for (int i = 0; i < 4; ++i) {
                 if (!c.set(QLatin1String(sides[i]), box.at(i).toVariant()))
-                    return fail(QStringLiteral("%1 refuses its %2").arg(name, QLatin1String(sides[i])));
+                    return fail(
+                        QStringLiteral("%1 refuses its %2").arg(name, QLatin1String(sides[i])));
             }
         }
         if (entry.contains(QLatin1String("font")) &&
@@ -244,7 +251,8 @@ LoadedDesign loadDesign(const QString &className)
 QStringList designNames()
 {
     QStringList names;
-    for (const QString &file : QDir(QStringLiteral(":/forms")).entryList({QStringLiteral("*.json")}))
+    for (const QString &file :
+         QDir(QStringLiteral(":/forms")).entryList({QStringLiteral("*.json")}))
         names << file.chopped(5);
     return names;
 }

@@ -13,9 +13,8 @@
 namespace strumkin::forms {
 
 // Makes a control of one kind inside a container (null: the window itself).
-using ControlFactory =
-    std::function<std::unique_ptr<Control>(Form &, const QString &kind, const QString &name,
-                                           Control *container)>;
+using ControlFactory = std::function<std::unique_ptr<Control>(
+    Form &, const QString &kind, const QString &name, Control *container)>;
 
 // Adds a control kind of another subsystem to the ones the loader knows.
 void registerKind(const QString &kind, ControlFactory factory);

@@ -23,9 +23,8 @@ DirList::DirList(Form &form, QString kind, QString name, Control *container)
         m_view->hideColumn(column);
     m_view->setSortingEnabled(true);
     m_view->sortByColumn(0, Qt::AscendingOrder);
-    QObject::connect(m_view, &QTreeView::activated, m_view, [this](const QModelIndex &index) {
-        setPath(m_model->filePath(index));
-    });
+    QObject::connect(m_view, &QTreeView::activated, m_view,
+                     [this](const QModelIndex &index) { setPath(m_model->filePath(index)); });
     setPath(m_path);
 }
 

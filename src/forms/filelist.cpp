@@ -42,8 +42,9 @@ bool FileList::setPath(const QString &path)
 void FileList::refresh()
 {
     m_list->clear();
-    const QStringList patterns = m_pattern == QLatin1String("*.*") ? QStringList{QStringLiteral("*")}
-                                                                 : m_pattern.split(QLatin1Char(';'));
+    const QStringList patterns = m_pattern == QLatin1String("*.*")
+                                     ? QStringList{QStringLiteral("*")}
+                                     : m_pattern.split(QLatin1Char(';'));
     const QDir folder(m_path);
     m_list->addItems(folder.entryList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase));
 }

@@ -158,8 +158,8 @@ void Form::paintPicture(const QImage &picture, const QRectF &units)
 {
     const double x = dpiX() / TwipsPerInch * m_scale.twipsPerUnitX;
     const double y = dpiY() / TwipsPerInch * m_scale.twipsPerUnitY;
-    m_surface->paintPicture(picture, QRectF(units.left() * x, units.top() * y, units.width() * x,
-                                            units.height() * y));
+    m_surface->paintPicture(
+        picture, QRectF(units.left() * x, units.top() * y, units.width() * x, units.height() * y));
 }
 
 void Form::dispatch(Control &control, Event event)
@@ -179,8 +179,8 @@ void Form::clientResized(const QSize &pixels)
 {
     // A size in pixels that the twips already give keeps the exact twips.
     if (pixels != clientPixels(m_clientTwips))
-        m_clientTwips = QSizeF(pixelsToTwips(pixels.width(), dpiX()),
-                               pixelsToTwips(pixels.height(), dpiY()));
+        m_clientTwips =
+            QSizeF(pixelsToTwips(pixels.width(), dpiX()), pixelsToTwips(pixels.height(), dpiY()));
     // Resize is raised first by the window's showing; sizes before that are
     // the building of the window.
     if (!m_dispatchedPixels.isValid() || pixels == m_dispatchedPixels)

@@ -47,8 +47,8 @@ QString displayed(const QString &caption)
 
 Label::Label(Form &form, QString kind, QString name, Control *container)
     : Control(form, std::move(kind), std::move(name), container),
-      m_widget(new LabelWidget(*this, container != nullptr ? container->childArea()
-                                                           : form.clientArea()))
+      m_widget(
+          new LabelWidget(*this, container != nullptr ? container->childArea() : form.clientArea()))
 {
     m_widget->setAutoFillBackground(m_opaque);
 }

@@ -33,10 +33,9 @@ private:
 
 Line::Line(Form &form, QString kind, QString name, Control *container)
     : Control(form, std::move(kind), std::move(name), container),
-      m_widget(new LineWidget(*this, container != nullptr ? container->childArea()
-                                                          : form.clientArea()))
-{
-}
+      m_widget(
+          new LineWidget(*this, container != nullptr ? container->childArea() : form.clientArea()))
+{}
 
 QLineF Line::pixelEnds() const
 {

@@ -18,8 +18,7 @@ MenuItem::MenuItem(Form &form, QString name, MenuItem *parent, bool holdsItems)
         m_action = m_menu->menuAction();
     } else {
         m_action = new QAction(owner);
-        QObject::connect(m_action, &QAction::triggered, m_action,
-                         [this] { raise(Event::Click); });
+        QObject::connect(m_action, &QAction::triggered, m_action, [this] { raise(Event::Click); });
     }
     owner->addAction(m_action);
 }

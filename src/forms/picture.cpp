@@ -69,8 +69,7 @@ void Picture::paintOnto(QPainter &painter, const QPointF &origin, double scaleX,
     // units on the screen.
     const QSizeF own = toUnits(m_picture.size());
     const QSizeF size = m_isImage && m_stretch ? g.size() : own;
-    painter.drawImage(QRectF(at, QSizeF(size.width() * scaleX, size.height() * scaleY)),
-                      m_picture);
+    painter.drawImage(QRectF(at, QSizeF(size.width() * scaleX, size.height() * scaleY)), m_picture);
 }
 
 void Picture::fit()

@@ -55,10 +55,9 @@ private:
 
 Shape::Shape(Form &form, QString kind, QString name, Control *container)
     : Control(form, std::move(kind), std::move(name), container),
-      m_widget(new ShapeWidget(*this, container != nullptr ? container->childArea()
-                                                           : form.clientArea()))
-{
-}
+      m_widget(
+          new ShapeWidget(*this, container != nullptr ? container->childArea() : form.clientArea()))
+{}
 
 std::optional<QVariant> Shape::read(const QString &p) const
 {

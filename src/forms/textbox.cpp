@@ -60,9 +60,9 @@ bool TextBox::write(const QString &p, const QVariant &value)
             return false;
         m_scrollBars = *bars;
         m_edit->setHorizontalScrollBarPolicy((*bars & 1) != 0 ? Qt::ScrollBarAlwaysOn
-                                                               : Qt::ScrollBarAlwaysOff);
+                                                              : Qt::ScrollBarAlwaysOff);
         m_edit->setVerticalScrollBarPolicy((*bars & 2) != 0 ? Qt::ScrollBarAlwaysOn
-                                                             : Qt::ScrollBarAlwaysOff);
+                                                            : Qt::ScrollBarAlwaysOff);
         m_edit->setLineWrapMode((*bars & 1) != 0 ? QPlainTextEdit::NoWrap
                                                  : QPlainTextEdit::WidgetWidth);
         return true;

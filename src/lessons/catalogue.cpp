@@ -23,8 +23,7 @@ constexpr std::array<Chord, 14> table{{
     {'G', Quality::Minor, "frmG", "Label8", false, "frmgmi"},
 }};
 
-constexpr std::array<const char *, 7> pages{"frmA", "frmb", "frmC", "frmD",
-                                            "frmE", "frmF", "frmG"};
+constexpr std::array<const char *, 7> pages{"frmA", "frmb", "frmC", "frmD", "frmE", "frmF", "frmG"};
 
 QString qualityWord(Quality quality)
 {

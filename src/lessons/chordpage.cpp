@@ -27,8 +27,9 @@ char rootOf(const QString &className)
 QString neighbour(const QString &className, int step)
 {
     const auto &order = pageOrder();
-    const auto at = std::find_if(order.begin(), order.end(),
-                                 [&](const char *page) { return className == QLatin1String(page); });
+    const auto at = std::find_if(order.begin(), order.end(), [&](const char *page) {
+        return className == QLatin1String(page);
+    });
     const auto index = (at - order.begin()) + step;
     if (at == order.end() || index < 0 || index >= static_cast<long>(order.size()))
         return {};
@@ -73,8 +74,9 @@ void ChordPage::load()
     // The tooltips name the folder where the files really go.
     for (const char *button : {"Command1", "Command2"}) {
         forms::Control &c = control(QLatin1String(button));
-        c.set(QStringLiteral("ToolTipText"),
-              paths.forDisplay(c.get(QStringLiteral("ToolTipText")).value_or(QString()).toString()));
+        c.set(
+            QStringLiteral("ToolTipText"),
+            paths.forDisplay(c.get(QStringLiteral("ToolTipText")).value_or(QString()).toString()));
     }
 }
 
@@ -92,9 +94,9 @@ void ChordPage::save(const Chord &chord)
     const QString file = paths.toHost(chord.saveFile());
     const platform::SaveResult result = platform::saveFile(file, text.toLatin1() + "\r\n");
     if (!result.saved) {
-        services().prompter->inform(QStringLiteral("The %1 chord could not be saved to %2: %3.")
-                                        .arg(chord.name(), QDir::toNativeSeparators(file),
-                                             result.reason));
+        services().prompter->inform(
+            QStringLiteral("The %1 chord could not be saved to %2: %3.")
+                .arg(chord.name(), QDir::toNativeSeparators(file), result.reason));
     }
 }
 

@@ -18,9 +18,10 @@ namespace {
 
 // Loads the sheet hidden, hands it to one printer call and unloads it, so
 // that no sheet outlives the print whatever the printer did.
-platform::PrintResult withSheet(
-    shell::Registry &registry, const Chord &chord,
-    const std::function<platform::PrintResult(const QSizeF &, const platform::PagePainter &)> &print)
+platform::PrintResult
+withSheet(shell::Registry &registry, const Chord &chord,
+          const std::function<platform::PrintResult(const QSizeF &, const platform::PagePainter &)>
+              &print)
 {
     const QString sheet = QLatin1String(chord.sheet);
     forms::Form *form = registry.loadHidden(sheet);
@@ -47,8 +48,8 @@ void printChordSheet(shell::Registry &registry, const Chord &chord)
     if (printed.outcome == platform::PrintResult::Printed)
         return;
     if (printed.outcome == platform::PrintResult::Failed) {
-        services.prompter->inform(
-            QStringLiteral("The %1 chord could not be printed: %2.").arg(chord.name(), printed.reason));
+        services.prompter->inform(QStringLiteral("The %1 chord could not be printed: %2.")
+                                      .arg(chord.name(), printed.reason));
         return;
     }
 

@@ -18,7 +18,8 @@ const std::vector<StandIn> &standIns()
     static const std::vector<StandIn> map{
         // The designs' boxes were made for this font's narrow metrics; the
         // narrow Helvetica has nearly the same advances (a blank half a digit).
-        {"MS Sans Serif", {QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("Liberation Sans")}},
+        {"MS Sans Serif",
+         {QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("Liberation Sans")}},
         {"Times New Roman", {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")}},
         // Chalk on a board; narrow enough for the welcome window's notice.
         {"EraserDust", {QStringLiteral("Cabin Sketch"), QStringLiteral("Humor Sans")}},

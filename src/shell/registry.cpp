@@ -23,8 +23,7 @@ private:
 
 Registry::Registry(platform::Services services)
     : m_services(services), m_end([] { QCoreApplication::exit(0); })
-{
-}
+{}
 
 Registry::~Registry()
 {

@@ -11,8 +11,7 @@ namespace strumkin::shell {
 
 using forms::Event;
 
-WelcomeWindow::WelcomeWindow(Registry &registry)
-    : WindowClass(registry, QStringLiteral("frmTimer"))
+WelcomeWindow::WelcomeWindow(Registry &registry) : WindowClass(registry, QStringLiteral("frmTimer"))
 {
     on(QStringLiteral("Timer1"), Event::Timer, [this] { tickWait(); });
     on(QStringLiteral("Timer2"), Event::Timer, [this] {

@@ -12,8 +12,7 @@ namespace strumkin::shell {
 WindowClass::WindowClass(Registry &registry, QString className, QString designName)
     : m_registry(registry), m_className(std::move(className)),
       m_designName(designName.isEmpty() ? m_className : std::move(designName))
-{
-}
+{}
 
 WindowClass::~WindowClass() = default;
 

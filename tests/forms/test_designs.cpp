@@ -38,13 +38,14 @@ private slots:
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QString>("complaint");
-        const QByteArray head = R"({"Name": "frmX", "Caption": "X", "ClientWidth": 100, "ClientHeight": 100, )";
+        const QByteArray head =
+            R"({"Name": "frmX", "Caption": "X", "ClientWidth": 100, "ClientHeight": 100, )";
         QTest::newRow("not json") << QByteArray("{") << "frmX";
         QTest::newRow("another window") << QByteArray(R"({"Name": "frmY"})") << "another window";
-        QTest::newRow("unknown window property")
-            << head + R"("Colour": 1})" << "unknown window property Colour";
-        QTest::newRow("unknown kind")
-            << head + R"("controls": [{"kind": "slider", "name": "S1"}]})" << "unknown kind";
+        QTest::newRow("unknown window property") << head + R"("Colour": 1})"
+                                                 << "unknown window property Colour";
+        QTest::newRow("unknown kind") << head + R"("controls": [{"kind": "slider", "name": "S1"}]})"
+                                      << "unknown kind";
         QTest::newRow("property the kind lacks")
             << head + R"("controls": [{"kind": "label", "name": "L1", "Interval": 5}]})"
             << "L1 (label) refuses Interval";
@@ -55,13 +56,16 @@ private slots:
             << head + R"("controls": [{"kind": "line", "name": "Line1", "geometry": [0,0,1,1]}]})"
             << "Line1 refuses its Left";
         QTest::newRow("two of one name")
-            << head + R"("controls": [{"kind": "label", "name": "L1"}, {"kind": "timer", "name": "L1"}]})"
+            << head +
+                   R"("controls": [{"kind": "label", "name": "L1"}, {"kind": "timer", "name": "L1"}]})"
             << "two controls named L1";
         QTest::newRow("controls in a label")
-            << head + R"("controls": [{"kind": "label", "name": "L1", "controls": [{"kind": "label", "name": "L2"}]}]})"
+            << head +
+                   R"("controls": [{"kind": "label", "name": "L1", "controls": [{"kind": "label", "name": "L2"}]}]})"
             << "L1 cannot hold controls";
         QTest::newRow("missing picture")
-            << head + R"("controls": [{"kind": "picturebox", "name": "P1", "Picture": ":/no/such.bmp"}]})"
+            << head +
+                   R"("controls": [{"kind": "picturebox", "name": "P1", "Picture": ":/no/such.bmp"}]})"
             << "refuses Picture";
     }
     void faultyDesignsAreRefused()

@@ -89,19 +89,32 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("property");
         QTest::addColumn<bool>("readable");
-        QTest::newRow("menu item has a name") << "goback" << "Name" << true;
-        QTest::newRow("menu item has no Left") << "goback" << "Left" << false;
-        QTest::newRow("menu item has no Width") << "exit" << "Width" << false;
-        QTest::newRow("timer has a Left") << "Timer1" << "Left" << true;
-        QTest::newRow("timer has no Width") << "Timer1" << "Width" << false;
-        QTest::newRow("line has X1") << "Line1" << "X1" << true;
-        QTest::newRow("line has no Left") << "Line1" << "Left" << false;
-        QTest::newRow("line has no Height") << "Line1" << "Height" << false;
-        QTest::newRow("label has no Text") << "Label1" << "Text" << false;
-        QTest::newRow("text box has no Caption") << "Text1" << "Caption" << false;
-        QTest::newRow("no control is in an array") << "Command1" << "Index" << false;
-        QTest::newRow("shape has no Caption") << "Shape1" << "Caption" << false;
-        QTest::newRow("image has no AutoSize") << "Image1" << "AutoSize" << false;
+        QTest::newRow("menu item has a name") << "goback"
+                                              << "Name" << true;
+        QTest::newRow("menu item has no Left") << "goback"
+                                               << "Left" << false;
+        QTest::newRow("menu item has no Width") << "exit"
+                                                << "Width" << false;
+        QTest::newRow("timer has a Left") << "Timer1"
+                                          << "Left" << true;
+        QTest::newRow("timer has no Width") << "Timer1"
+                                            << "Width" << false;
+        QTest::newRow("line has X1") << "Line1"
+                                     << "X1" << true;
+        QTest::newRow("line has no Left") << "Line1"
+                                          << "Left" << false;
+        QTest::newRow("line has no Height") << "Line1"
+                                            << "Height" << false;
+        QTest::newRow("label has no Text") << "Label1"
+                                           << "Text" << false;
+        QTest::newRow("text box has no Caption") << "Text1"
+                                                 << "Caption" << false;
+        QTest::newRow("no control is in an array") << "Command1"
+                                                   << "Index" << false;
+        QTest::newRow("shape has no Caption") << "Shape1"
+                                              << "Caption" << false;
+        QTest::newRow("image has no AutoSize") << "Image1"
+                                               << "AutoSize" << false;
     }
     void propertiesAKindLacksFail()
     {
@@ -150,7 +163,8 @@ private slots:
     {
         const double before = c("Label2").geometry().width();
         QVERIFY(before > 10);
-        c("Label2").set(QStringLiteral("Caption"), QStringLiteral("a much longer caption than before"));
+        c("Label2").set(QStringLiteral("Caption"),
+                        QStringLiteral("a much longer caption than before"));
         QVERIFY(c("Label2").geometry().width() > 2 * before);
         QCOMPARE(c("Label1").geometry().width(), 1000.0);
     }
@@ -178,7 +192,8 @@ private slots:
 
     void menuBarSitsAboveTheDesignedClientArea()
     {
-        const QSize designed(qRound(6444 * form->dpiX() / 1440.0), qRound(6396 * form->dpiY() / 1440.0));
+        const QSize designed(qRound(6444 * form->dpiX() / 1440.0),
+                             qRound(6396 * form->dpiY() / 1440.0));
         QCOMPARE(form->clientArea()->size(), designed);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
@@ -240,8 +255,9 @@ private slots:
         QCOMPARE(combo.listIndex(), -1);
         combo.setListIndex(0);
         c("Option1").set(QStringLiteral("Value"), true);
-        QCOMPARE(recorder.events, (QStringList{QStringLiteral("Check1 Click"), QStringLiteral("Check1 Click"),
-                                               QStringLiteral("cbo1 Click"), QStringLiteral("Option1 Click")}));
+        QCOMPARE(recorder.events,
+                 (QStringList{QStringLiteral("Check1 Click"), QStringLiteral("Check1 Click"),
+                              QStringLiteral("cbo1 Click"), QStringLiteral("Option1 Click")}));
         QCOMPARE(c("cbo1").get(QStringLiteral("ListCount"))->toInt(), 2);
         QVERIFY(!c("cbo1").set(QStringLiteral("ListIndex"), 2));
     }
@@ -263,7 +279,8 @@ private slots:
     {
         form->show();
         form->focusFirstControl();
-        QCOMPARE(QApplication::focusWidget() == nullptr ? form->focusWidget() : QApplication::focusWidget(),
+        QCOMPARE(QApplication::focusWidget() == nullptr ? form->focusWidget()
+                                                        : QApplication::focusWidget(),
                  c("Text1").widget());
     }
 

@@ -38,8 +38,7 @@ class PagesTest : public QObject {
     shell::WindowClass &page(const QString &name) { return *rig->registry->instance(name); }
     QAbstractButton *button(const QString &window, const char *name)
     {
-        return qobject_cast<QAbstractButton *>(
-            page(window).control(QLatin1String(name)).widget());
+        return qobject_cast<QAbstractButton *>(page(window).control(QLatin1String(name)).widget());
     }
     QString onDrive(const QString &relative) const { return rig->drive.filePath(relative); }
     void open(const QString &window)
@@ -78,7 +77,8 @@ private slots:
             "1st finger on the B string, 2nd on the D string, 3rd on the G string. ( If you didnt "
             "know, your 1st finger is the pointer finger.)");
         row("B major", "frmb", "Command1", "Chords/Bchords/Bmajor.txt",
-            "Move down to the 2nd fret and bar it with your 1st finger. Then put your 2nd finger on "
+            "Move down to the 2nd fret and bar it with your 1st finger. Then put your 2nd finger "
+            "on "
             "the D string, 3rd on the G string then 4th on the B string!");
         row("B minor", "frmb", "Command2", "Chords/Bchords/Bminor.txt",
             "1st finger still bars on this chord. But the 2nd finger goes on the B string, 3rd on "
@@ -103,7 +103,8 @@ private slots:
         row("E minor", "frmE", "Command2", "Chords/Echords/Eminor.txt",
             "Put your 2nd finger on the A string, then your 3rd finger on the D string.");
         row("F major", "frmF", "Command1", "Chords/Fchords/Fmajor.txt",
-            "Remember too bar the 1st fret with your 1st finger. Then use your 2nd finger for the G "
+            "Remember too bar the 1st fret with your 1st finger. Then use your 2nd finger for the "
+            "G "
             "string, 3rd finger on the A string, last 4th finger on the D string.");
         row("F minor", "frmF", "Command2", "Chords/Fchords/Fminor.txt",
             "Again, use your first finger to bar the 1st fret. Then 3rd finger on the A string, "
@@ -112,7 +113,8 @@ private slots:
             "First finger on the A string, then your 2nd finger on the low E string, last your 3rd "
             "finger on the high E string.");
         row("G minor", "frmG", "Command2", "Chords/Gchords/Gminor.txt",
-            "1st finger bars the 3rd fret, then your 2nd finger on the A string, then 3rd finger on "
+            "1st finger bars the 3rd fret, then your 2nd finger on the A string, then 3rd finger "
+            "on "
             "the D string.");
     }
     void savesWriteTheChordsTextAndOneLineEnd()
@@ -136,10 +138,18 @@ private slots:
         QTest::addColumn<QString>("buttonName");
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("size");
-        QTest::newRow("A major") << "frmA" << "Command1" << "Chords/Amajor.txt" << 293;
-        QTest::newRow("B major") << "frmb" << "Command1" << "Chords/Bchords/Bmajor.txt" << 148;
-        QTest::newRow("D major") << "frmD" << "Command1" << "Chords/Dchords/Dmajor.txt" << 155;
-        QTest::newRow("D minor") << "frmD" << "Command2" << "Chords/Dchords/Dminor.txt" << 148;
+        QTest::newRow("A major") << "frmA"
+                                 << "Command1"
+                                 << "Chords/Amajor.txt" << 293;
+        QTest::newRow("B major") << "frmb"
+                                 << "Command1"
+                                 << "Chords/Bchords/Bmajor.txt" << 148;
+        QTest::newRow("D major") << "frmD"
+                                 << "Command1"
+                                 << "Chords/Dchords/Dmajor.txt" << 155;
+        QTest::newRow("D minor") << "frmD"
+                                 << "Command2"
+                                 << "Chords/Dchords/Dminor.txt" << 148;
     }
     void savedSizesAreExact()
     {
@@ -182,7 +192,11 @@ private slots:
         const QString tip = QStringLiteral("Save to the %1 folder")
                                 .arg(rig->drive.filePath(QStringLiteral("Chords/Cchords")));
         for (const char *name : {"Command1", "Command2"})
-            QCOMPARE(page(QStringLiteral("frmC")).control(QLatin1String(name)).get(QStringLiteral("ToolTipText"))->toString(), tip);
+            QCOMPARE(page(QStringLiteral("frmC"))
+                         .control(QLatin1String(name))
+                         .get(QStringLiteral("ToolTipText"))
+                         ->toString(),
+                     tip);
     }
 
     void aSaveBlockedByAFileTellsTheUserAndKeepsThePage()
@@ -196,7 +210,8 @@ private slots:
         QVERIFY(rig->prompter.shown.empty()); // loading ignores it
         button(QStringLiteral("frmE"), "Command2")->click();
         QCOMPARE(rig->prompter.shown.size(), 1u);
-        QVERIFY(rig->prompter.shown.front().text.startsWith(QStringLiteral("The E minor chord could not be saved")));
+        QVERIFY(rig->prompter.shown.front().text.startsWith(
+            QStringLiteral("The E minor chord could not be saved")));
         QCOMPARE(readAll(onDrive(QStringLiteral("Chords"))), QByteArray("not a folder"));
         // The page goes on working once the way is clear.
         QVERIFY(QFile::remove(onDrive(QStringLiteral("Chords"))));
@@ -236,7 +251,8 @@ private slots:
         open(QStringLiteral("frmC"));
         rig->prompter.answers = {false};
         button(QStringLiteral("frmC"), "cmdprint")->click();
-        QCOMPARE(rig->prompter.shown.back().text, QStringLiteral("Are you sure you want to print the C major chord?"));
+        QCOMPARE(rig->prompter.shown.back().text,
+                 QStringLiteral("Are you sure you want to print the C major chord?"));
         QCOMPARE(rig->prompter.shown.back().title, QStringLiteral("Print?"));
         QVERIFY(rig->prompter.shown.back().question);
         QCOMPARE(rig->printer.printCalls, 0);
@@ -249,7 +265,8 @@ private slots:
         };
         rig->prompter.answers = {true};
         button(QStringLiteral("frmC"), "Command3")->click();
-        QCOMPARE(rig->prompter.shown.back().text, QStringLiteral("Are you sure you want to print the C minor chord?"));
+        QCOMPARE(rig->prompter.shown.back().text,
+                 QStringLiteral("Are you sure you want to print the C minor chord?"));
         QCOMPARE(rig->printer.printed.size(), 1);
         QVERIFY(sheetHidden);
         QVERIFY(!rig->registry->isLoaded(QStringLiteral("frmcmi")));
@@ -265,7 +282,8 @@ private slots:
         button(QStringLiteral("frmA"), "Command3")->click();
         QCOMPARE(rig->printer.printed.size(), 1);
         QProcess text;
-        text.start(QStringLiteral("pdftotext"), {rig->printer.printed.front(), QStringLiteral("-")});
+        text.start(QStringLiteral("pdftotext"),
+                   {rig->printer.printed.front(), QStringLiteral("-")});
         QVERIFY(text.waitForFinished(10000));
         const QString words = QString::fromUtf8(text.readAllStandardOutput()).simplified();
         QVERIFY2(words.contains(QStringLiteral("This is the A minor Chord")), qPrintable(words));
@@ -278,7 +296,8 @@ private slots:
         rig->prompter.answers = {true};
         button(QStringLiteral("frmG"), "cmdprint")->click();
         QCOMPARE(rig->prompter.shown.size(), 2u);
-        QVERIFY(rig->prompter.shown.back().text.startsWith(QStringLiteral("The G major chord could not be printed")));
+        QVERIFY(rig->prompter.shown.back().text.startsWith(
+            QStringLiteral("The G major chord could not be printed")));
         QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmG")});
     }
 
@@ -309,7 +328,8 @@ private slots:
         QTest::addColumn<QString>("target");
         for (qsizetype i = 0; i < pages.size(); ++i) {
             const QString from = pages[i];
-            QTest::addRow("%s Close", qPrintable(from)) << from << "Command4" << "frmchords";
+            QTest::addRow("%s Close", qPrintable(from)) << from << "Command4"
+                                                        << "frmchords";
             if (i + 1 < pages.size())
                 QTest::addRow("%s Go to", qPrintable(from)) << from << "Command5" << pages[i + 1];
             if (i > 0)
@@ -334,8 +354,10 @@ private slots:
         QVERIFY(!page(QStringLiteral("frmA")).form().control(QStringLiteral("Command6")));
         open(QStringLiteral("frmG"));
         QVERIFY(!page(QStringLiteral("frmG")).form().control(QStringLiteral("Command5")));
-        QCOMPARE(page(QStringLiteral("frmG")).control(QStringLiteral("Command6")).geometry().left(), 4080.0);
-        QCOMPARE(page(QStringLiteral("frmG")).control(QStringLiteral("Command4")).geometry().left(), 5280.0);
+        QCOMPARE(page(QStringLiteral("frmG")).control(QStringLiteral("Command6")).geometry().left(),
+                 4080.0);
+        QCOMPARE(page(QStringLiteral("frmG")).control(QStringLiteral("Command4")).geometry().left(),
+                 5280.0);
     }
 
     void theCheckBoxOpensTheBrowserBesideThePage()
@@ -343,7 +365,8 @@ private slots:
         open(QStringLiteral("frmA"));
         button(QStringLiteral("frmA"), "Check1")->click();
         rig->settle();
-        QCOMPARE(rig->registry->loadedClasses(), (QStringList{QStringLiteral("frmA"), QStringLiteral("frmfind")}));
+        QCOMPARE(rig->registry->loadedClasses(),
+                 (QStringList{QStringLiteral("frmA"), QStringLiteral("frmfind")}));
     }
 
     void enterOnAFreshPageActsOnItsFirstControl_data()
@@ -366,7 +389,8 @@ private slots:
             QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmF")});
         } else if (window == QLatin1String("frmb")) {
             QCOMPARE(rig->prompter.shown.size(), 1u);
-            QCOMPARE(rig->prompter.shown.front().text, QStringLiteral("Are you sure you want to print the B minor chord?"));
+            QCOMPARE(rig->prompter.shown.front().text,
+                     QStringLiteral("Are you sure you want to print the B minor chord?"));
         } else {
             QCOMPARE(rig->prompter.shown.size(), 1u);
             QVERIFY(QFileInfo(onDrive(QStringLiteral("Chords/Amajor.txt"))).isFile());
@@ -379,7 +403,8 @@ private slots:
             open(window);
             QStringList keys;
             for (const forms::Control *c : page(window).form().allControls()) {
-                const QString caption = c->get(QStringLiteral("Caption")).value_or(QString()).toString();
+                const QString caption =
+                    c->get(QStringLiteral("Caption")).value_or(QString()).toString();
                 const qsizetype amp = caption.indexOf(QLatin1Char('&'));
                 if (amp >= 0 && amp + 1 < caption.size())
                     keys << caption.mid(amp + 1, 1).toUpper();

@@ -16,15 +16,27 @@ private slots:
         QTest::addColumn<QString>("root");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("host");
-        QTest::newRow("chords folder") << "/home/ann" << "C:\\Chords" << "/home/ann/Chords";
-        QTest::newRow("a saved chord")
-            << "/home/ann" << "C:\\Chords\\Bchords\\Bmajor.txt" << "/home/ann/Chords/Bchords/Bmajor.txt";
-        QTest::newRow("lower-case drive") << "/home/ann" << "c:\\Chords" << "/home/ann/Chords";
-        QTest::newRow("root with a slash") << "/tmp/drive/" << "C:\\Chords" << "/tmp/drive/Chords";
-        QTest::newRow("drive is the file-system root") << "/" << "C:\\Chords" << "/Chords";
-        QTest::newRow("the drive itself") << "/home/ann" << "C:\\" << "/home/ann/";
-        QTest::newRow("program folder with blanks")
-            << "/home/ann" << "\\opt\\my strumkin\\guitar1.BMP" << "/opt/my strumkin/guitar1.BMP";
+        QTest::newRow("chords folder") << "/home/ann"
+                                       << "C:\\Chords"
+                                       << "/home/ann/Chords";
+        QTest::newRow("a saved chord") << "/home/ann"
+                                       << "C:\\Chords\\Bchords\\Bmajor.txt"
+                                       << "/home/ann/Chords/Bchords/Bmajor.txt";
+        QTest::newRow("lower-case drive") << "/home/ann"
+                                          << "c:\\Chords"
+                                          << "/home/ann/Chords";
+        QTest::newRow("root with a slash") << "/tmp/drive/"
+                                           << "C:\\Chords"
+                                           << "/tmp/drive/Chords";
+        QTest::newRow("drive is the file-system root") << "/"
+                                                       << "C:\\Chords"
+                                                       << "/Chords";
+        QTest::newRow("the drive itself") << "/home/ann"
+                                          << "C:\\"
+                                          << "/home/ann/";
+        QTest::newRow("program folder with blanks") << "/home/ann"
+                                                    << "\\opt\\my strumkin\\guitar1.BMP"
+                                                    << "/opt/my strumkin/guitar1.BMP";
     }
     void pathsMapOntoTheHost()
     {
@@ -37,7 +49,8 @@ private slots:
 
     void programFolderIsTextToAppendTo()
     {
-        const platform::Paths paths(QStringLiteral("/opt/my strumkin/"), QStringLiteral("/home/ann"));
+        const platform::Paths paths(QStringLiteral("/opt/my strumkin/"),
+                                    QStringLiteral("/home/ann"));
         QCOMPARE(paths.programFolder(), QStringLiteral("\\opt\\my strumkin"));
         QCOMPARE(paths.toHost(paths.programFolder() + QStringLiteral("\\guitar1.BMP")),
                  QStringLiteral("/opt/my strumkin/guitar1.BMP"));
@@ -51,7 +64,8 @@ private slots:
                                  << "Save to the /home/ann/Chords/Bchords folder";
         QTest::newRow("message") << "The chords will be saved in the C:\\Chords directory"
                                  << "The chords will be saved in the /home/ann/Chords directory";
-        QTest::newRow("no path") << "Print it!" << "Print it!";
+        QTest::newRow("no path") << "Print it!"
+                                 << "Print it!";
     }
     void textsNameTheRealFolder()
     {
@@ -79,9 +93,9 @@ private slots:
     void designedFontsResolveToTheirStandIns_data()
     {
         QTest::addColumn<QString>("designed");
-        for (const char *family : {"MS Sans Serif", "Times New Roman", "EraserDust", "Signet Roundhand",
-                                   "Kidprint", "Broadway", "AustereBlackCapsSSK", "MusterSSK", "Pongo",
-                                   "Windsor"})
+        for (const char *family :
+             {"MS Sans Serif", "Times New Roman", "EraserDust", "Signet Roundhand", "Kidprint",
+              "Broadway", "AustereBlackCapsSSK", "MusterSSK", "Pongo", "Windsor"})
             QTest::newRow(family) << QString::fromLatin1(family);
     }
     void designedFontsResolveToTheirStandIns()
@@ -92,7 +106,8 @@ private slots:
         QVERIFY(!standIns.isEmpty());
         // The packages the setup installs provide the first choice.
         // A family the system has from several foundries carries the foundry's name.
-        const QString resolved = QFontInfo(QFont(designed)).family().section(QStringLiteral(" ["), 0, 0);
+        const QString resolved =
+            QFontInfo(QFont(designed)).family().section(QStringLiteral(" ["), 0, 0);
         QCOMPARE(resolved, standIns.first());
     }
 
@@ -100,8 +115,10 @@ private slots:
     {
         const QDateTime now = platform::SystemClock().now();
         QCOMPARE(now.time().msec(), 0);
-        const QString text = platform::SystemClock().timeOfDayText(QDateTime(QDate(2026, 1, 1), QTime(13, 4, 5)));
-        QVERIFY2(text.contains(QLatin1String("04")) && text.contains(QLatin1String("05")), qPrintable(text));
+        const QString text =
+            platform::SystemClock().timeOfDayText(QDateTime(QDate(2026, 1, 1), QTime(13, 4, 5)));
+        QVERIFY2(text.contains(QLatin1String("04")) && text.contains(QLatin1String("05")),
+                 qPrintable(text));
     }
 };
 

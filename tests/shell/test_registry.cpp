@@ -55,8 +55,9 @@ class RegistryTest : public QObject {
     }
     void click(const char *window)
     {
-        auto *button = qobject_cast<QPushButton *>(
-            rig->registry->instance(QLatin1String(window))->control(QStringLiteral("cmdGo")).widget());
+        auto *button = qobject_cast<QPushButton *>(rig->registry->instance(QLatin1String(window))
+                                                       ->control(QStringLiteral("cmdGo"))
+                                                       .widget());
         QVERIFY(button);
         button->click();
     }
@@ -103,8 +104,9 @@ private slots:
     void showingAShownWindowKeepsItsState()
     {
         rig->registry->show(QStringLiteral("probeA"));
-        probe("probeA").control(QStringLiteral("Label1")).set(QStringLiteral("Caption"),
-                                                               QStringLiteral("changed"));
+        probe("probeA")
+            .control(QStringLiteral("Label1"))
+            .set(QStringLiteral("Caption"), QStringLiteral("changed"));
         rig->registry->show(QStringLiteral("probeA"));
         QCOMPARE(log.count(QStringLiteral("probeA Load visible=0")), 1);
         QCOMPARE(probe("probeA").control(QStringLiteral("Label1")).get(QStringLiteral("Caption")),
@@ -114,8 +116,9 @@ private slots:
     void unloadedWindowIsBuiltAfreshFromItsDesign()
     {
         rig->registry->show(QStringLiteral("probeA"));
-        probe("probeA").control(QStringLiteral("Label1")).set(QStringLiteral("Caption"),
-                                                               QStringLiteral("changed"));
+        probe("probeA")
+            .control(QStringLiteral("Label1"))
+            .set(QStringLiteral("Caption"), QStringLiteral("changed"));
         rig->registry->unload(QStringLiteral("probeA"));
         QVERIFY(!rig->registry->isLoaded(QStringLiteral("probeA")));
         rig->registry->show(QStringLiteral("probeA"));

@@ -17,8 +17,7 @@ class StandIn final : public shell::WindowClass {
 public:
     StandIn(shell::Registry &registry, const QString &name)
         : WindowClass(registry, name, QStringLiteral("probeA"))
-    {
-    }
+    {}
 };
 
 const char *const revealed[] = {"cmdContinue", "cmdExit", "pnlCont", "pnlExit"};
@@ -32,7 +31,10 @@ class WelcomeTest : public QObject {
     shell::WindowClass &welcome() { return *rig->registry->instance(QStringLiteral("frmTimer")); }
     QVariant prop(const char *control, const char *property)
     {
-        return welcome().control(QLatin1String(control)).get(QLatin1String(property)).value_or(QVariant());
+        return welcome()
+            .control(QLatin1String(control))
+            .get(QLatin1String(property))
+            .value_or(QVariant());
     }
     void tick() { welcome().controlAs<forms::Timer>(QStringLiteral("Timer1")).tick(); }
     bool waiting()
@@ -184,7 +186,8 @@ private slots:
     void continueOpensTheTitleWindow()
     {
         finishWait();
-        qobject_cast<QPushButton *>(welcome().control(QStringLiteral("cmdContinue")).widget())->click();
+        qobject_cast<QPushButton *>(welcome().control(QStringLiteral("cmdContinue")).widget())
+            ->click();
         rig->settle();
         QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmstart")});
         QCOMPARE(rig->ends, 0);
@@ -192,7 +195,8 @@ private slots:
 
     void memberPageButtonLeavesAtOnce()
     {
-        qobject_cast<QPushButton *>(welcome().control(QStringLiteral("cmdsecret")).widget())->click();
+        qobject_cast<QPushButton *>(welcome().control(QStringLiteral("cmdsecret")).widget())
+            ->click();
         rig->settle();
         QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmsecret")});
     }

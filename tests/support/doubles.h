@@ -78,8 +78,8 @@ public:
 
     platform::PrintResult print(const QString &title, const QSizeF &twips,
                                 const platform::PagePainter &paint) override;
-    platform::PrintResult savePdf(const QString &hostPath, const QString &title, const QSizeF &twips,
-                                  const platform::PagePainter &paint) override;
+    platform::PrintResult savePdf(const QString &hostPath, const QString &title,
+                                  const QSizeF &twips, const platform::PagePainter &paint) override;
 };
 
 // Stands in for a window class a test does not exercise.
@@ -87,8 +87,7 @@ class StandIn final : public shell::WindowClass {
 public:
     StandIn(shell::Registry &registry, const QString &className)
         : WindowClass(registry, className, QStringLiteral("standin"))
-    {
-    }
+    {}
 };
 
 // The doubles together, a temporary drive root, and a registry that counts
