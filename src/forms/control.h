@@ -57,6 +57,10 @@ public:
     virtual void paintOnto(QPainter &painter, const QPointF &origin, double scaleX,
                            double scaleY) const;
 
+    // Called once the whole window is built from its design, so a control
+    // can take note of the others.
+    virtual void loaded() {}
+
     // layout::Control
     [[nodiscard]] std::optional<layout::Value> property(std::string_view name) const override;
     bool setProperty(std::string_view name, const layout::Value &value) override;

@@ -232,6 +232,8 @@ void Form::finishLoad()
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1]->widget(), chain[i]->widget());
     m_tabChain = std::move(chain);
+    for (Control *c : m_order)
+        c->loaded();
     // The menu bar came after the client size: the window grows to hold both.
     if (m_menuBar != nullptr) {
         m_menuBar->ensurePolished();

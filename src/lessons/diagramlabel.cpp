@@ -1,5 +1,6 @@
 #include "lessons/diagramlabel.h"
 
+#include "forms/form.h"
 #include "lessons/diagramgeometry.h"
 
 #include <QFontMetricsF>
@@ -136,13 +137,79 @@ QSize DiagramLabel::naturalSize() const
             static_cast<int>(std::ceil(BoxHeight * em - 1e-9))};
 }
 
-void DiagramLabel::paint(QPainter &painter, const QRectF &box) const
+int DiagramLabel::margin() const
+{
+    // Enough for the window at twice its designed size.
+    return static_cast<int>(
+        std::ceil(0.6 * widget()->font().pointSizeF() * widget()->logicalDpiY() / 72.0));
+}
+
+void DiagramLabel::applyGeometry()
+{
+    Label::applyGeometry();
+    const int m = margin();
+    widget()->setGeometry(widget()->geometry().adjusted(-m, -m, m, m));
+}
+
+void DiagramLabel::loaded()
+{
+    const auto gap = [this](const QString &other, bool across) {
+        const forms::Control *c = form().control(other);
+        if (c == nullptr)
+            return 0.0;
+        return across ? c->geometry().left() - geometry().left()
+                      : c->geometry().top() - geometry().top();
+    };
+    m_designGap = QPointF(gap(m_across, true), gap(m_down, false));
+}
+
+QPointF DiagramLabel::drift() const
+{
+    QPointF drift;
+    if (const forms::Control *c = form().control(m_across))
+        drift.setX(c->geometry().left() - geometry().left() - m_designGap.x());
+    if (const forms::Control *c = form().control(m_down))
+        drift.setY(c->geometry().top() - geometry().top() - m_designGap.y());
+    return drift;
+}
+
+std::optional<QVariant> DiagramLabel::read(const QString &p) const
+{
+    if (p == QLatin1String("Anchor"))
+        return m_across + QLatin1Char(',') + m_down;
+    return Label::read(p);
+}
+
+bool DiagramLabel::write(const QString &p, const QVariant &value)
+{
+    if (p == QLatin1String("Anchor")) {
+        const QStringList names = value.toString().split(QLatin1Char(','));
+        if (names.size() != 2)
+            return false;
+        m_across = names.front().trimmed();
+        m_down = names.back().trimmed();
+        return true;
+    }
+    return Label::write(p, value);
+}
+
+void DiagramLabel::paint(QPainter &painter, const QRectF &given) const
 {
     const Voicing *shape = voicing();
     const QPaintDevice *device = painter.device();
     const double points = widget()->font().pointSizeF();
     if (shape == nullptr || device == nullptr || points <= 0)
         return;
+    QRectF box = given;
+    if (device == widget()) {
+        // On screen the widget has room around the box for the drift.
+        const forms::Scale s = form().scale();
+        const QPointF d = drift();
+        const int m = margin();
+        box = given.adjusted(m, m, -m, -m)
+                  .translated(d.x() * s.twipsPerUnitX * form().dpiX() / forms::TwipsPerInch,
+                              d.y() * s.twipsPerUnitY * form().dpiY() / forms::TwipsPerInch);
+    }
     // The ems a glyph of this size has on this device: printer dots on paper,
     // widget pixels on screen.
     const Grid grid(painter, box.topLeft(), points * device->logicalDpiY() / 72.0);

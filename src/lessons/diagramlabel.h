@@ -3,6 +3,8 @@
 #include "forms/label.h"
 #include "lessons/voicing.h"
 
+#include <QPointF>
+
 namespace strumkin::lessons {
 
 // A label whose one-letter caption names a chord (lower case major, capital
@@ -19,6 +21,27 @@ public:
     void paint(QPainter &painter, const QRectF &box) const override;
     // The glyph box, for any caption.
     [[nodiscard]] QSize naturalSize() const override;
+
+    // How far the glyph stands from its box, in the window's units: it keeps
+    // its designed distance to the labels it lines up with (Anchor: the
+    // finger row across, the fret marker down), which move in proportion
+    // when the window is resized while the glyph keeps its size.
+    [[nodiscard]] QPointF drift() const;
+
+    void applyGeometry() override;
+    void loaded() override;
+
+protected:
+    std::optional<QVariant> read(const QString &property) const override;
+    bool write(const QString &property, const QVariant &value) override;
+
+private:
+    // Room around the box on screen for the glyph to stand off it, in pixels.
+    [[nodiscard]] int margin() const;
+
+    QString m_across;
+    QString m_down;
+    QPointF m_designGap;
 };
 
 } // namespace strumkin::lessons

@@ -632,7 +632,9 @@ private slots:
         const QSize natural = label.naturalSize();
         QVERIFY(std::abs(natural.width() - diagram::BoxWidth * em) <= 1);
         QVERIFY(std::abs(natural.height() - diagram::BoxHeight * em) <= 1);
-        QCOMPARE(label.widget()->size(), natural);
+        // The widget leaves room around the box for the glyph to stand off it.
+        const QSize room = label.widget()->size() - natural;
+        QVERIFY(room.width() > 0 && room.width() == room.height());
         // Within a pixel or so of the designed box.
         const double pixel = 1440 / dpi;
         QVERIFY2(std::abs(label.get(QStringLiteral("Width"))->toDouble() - designed.width()) <=

@@ -1,5 +1,7 @@
 #include "forms/form.h"
 #include "forms/toggle.h"
+#include "lessons/diagramgeometry.h"
+#include "lessons/diagramlabel.h"
 #include "lessons/lessonwindows.h"
 #include "shell/registry.h"
 #include "shell/windowclass.h"
@@ -8,6 +10,7 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QProcess>
 #include <QtTest>
 
@@ -414,6 +417,93 @@ private slots:
             QCOMPARE(unique.size(), keys.size());
             rig->registry->unload(window);
         }
+    }
+
+    // What a user checks on a page: each finger-row digit under the string
+    // it names and each fret marker at its row, as designed and enlarged.
+    void diagramsLineUpWithTheirLabels_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("diagramName");
+        QTest::addColumn<QString>("fingers");
+        QTest::addColumn<QString>("marker");
+        QTest::addColumn<int>("fret");
+        QTest::addColumn<double>("factor");
+        struct Side {
+            const char *window, *diagram, *fingers, *marker;
+            int fret;
+        };
+        const Side sides[] = {
+            {"frmA", "Label2", "Label4", "Label9", 2}, {"frmA", "Label6", "Label11", "Label12", 1},
+            {"frmb", "Label2", "Label4", "Label9", 2}, {"frmb", "Label6", "Label11", "Label10", 2},
+            {"frmC", "Label2", "Label4", "Label9", 1}, {"frmC", "Label6", "Label11", "Label10", 3},
+            {"frmD", "Label2", "Label4", "Label9", 1}, {"frmD", "Label6", "Label11", "", 0},
+            {"frmE", "Label2", "Label4", "Label9", 1}, {"frmE", "Label6", "Label11", "Label5", 2},
+            {"frmF", "Label2", "Label4", "Label9", 1}, {"frmF", "Label6", "Label11", "Label5", 1},
+            {"frmG", "Label2", "Label4", "Label9", 2}, {"frmG", "Label6", "Label11", "Label5", 3},
+        };
+        for (const Side &side : sides) {
+            for (const double factor : {1.0, 1.5}) {
+                QTest::addRow("%s %s at %g", side.window, side.diagram, factor)
+                    << side.window << side.diagram << side.fingers << side.marker << side.fret
+                    << factor;
+            }
+        }
+    }
+    void diagramsLineUpWithTheirLabels()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, diagramName);
+        QFETCH(QString, fingers);
+        QFETCH(QString, marker);
+        QFETCH(int, fret);
+        QFETCH(double, factor);
+        open(window);
+        forms::Form &form = page(window).form();
+        form.setClientSizeTwips(form.clientSizeTwips() * factor);
+        const auto &diagram = page(window).controlAs<lessons::DiagramLabel>(diagramName);
+        const lessons::Voicing *voicing = diagram.voicing();
+        QVERIFY(voicing);
+        const double em = diagram.widget()->font().pointSizeF() * 20; // twips
+        const QPointF glyph = diagram.geometry().topLeft() + diagram.drift();
+
+        // Digits name the fretted strings from low E up, in order.
+        const forms::Control &row = page(window).control(fingers);
+        const QString text = row.get(QStringLiteral("Caption"))->toString();
+        const QFontMetricsF metrics(row.widget()->font(), row.widget());
+        const double twipsPerPixel = 1440.0 / form.dpiX();
+        QVERIFY(metrics.horizontalAdvance(text) * twipsPerPixel <= row.geometry().width());
+        int string = -1;
+        for (qsizetype k = 0; k < text.size(); ++k) {
+            if (text[k] == QLatin1Char(' '))
+                continue;
+            do
+                ++string;
+            while (string < lessons::StringCount && voicing->frets[string] <= 0);
+            QVERIFY(string < lessons::StringCount);
+            const double digit = row.geometry().left() + (metrics.horizontalAdvance(text.left(k)) +
+                                                          metrics.horizontalAdvance(text[k]) / 2) *
+                                                             twipsPerPixel;
+            const double under = glyph.x() + lessons::diagram::stringX(string) * em;
+            const double pitch = lessons::diagram::StringPitch * em;
+            QVERIFY2(std::abs(digit - under) < 0.35 * pitch,
+                     qPrintable(QStringLiteral("digit %1 at %2, string %3 at %4")
+                                    .arg(text[k])
+                                    .arg(digit)
+                                    .arg(string)
+                                    .arg(under)));
+        }
+        if (marker.isEmpty())
+            return;
+        // The marker's first line points at the middle of its fret's row.
+        const forms::Control &label = page(window).control(marker);
+        const double pointsAt =
+            label.geometry().top() +
+            QFontMetricsF(label.widget()->font(), label.widget()).height() / 2 * twipsPerPixel;
+        const double rowAt =
+            glyph.y() + lessons::diagram::rowCentreY(fret - voicing->firstFret + 1) * em;
+        QVERIFY2(std::abs(pointsAt - rowAt) <= 0.5 * lessons::diagram::FretSpacing * em,
+                 qPrintable(QStringLiteral("marker at %1, row at %2").arg(pointsAt).arg(rowAt)));
     }
 
     void pagesScaleAndComeBackExactly_data()
