@@ -1,12 +1,14 @@
 #include "lessons/lessonwindows.h"
 #include "platform/clock.h"
 #include "platform/fonts.h"
+#include "platform/launcher.h"
 #include "platform/paths.h"
 #include "platform/printer.h"
 #include "platform/prompter.h"
 #include "platform/screen.h"
 #include "shell/registry.h"
 #include "shell/shellwindows.h"
+#include "windows/sidewindows.h"
 
 #include <QApplication>
 
@@ -26,9 +28,11 @@ int main(int argc, char *argv[])
     platform::MessageBoxPrompter prompter;
     platform::Paths paths = platform::Paths::forThisProgram();
     platform::SystemPrinter printer;
-    shell::Registry registry({&clock, &screen, &prompter, &paths, &printer});
+    platform::DesktopLauncher launcher;
+    shell::Registry registry({&clock, &screen, &prompter, &paths, &printer, &launcher});
     shell::registerShellWindows(registry);
     lessons::registerLessonWindows(registry);
+    windows::registerSideWindows(registry);
 
     registry.start();
     return QApplication::exec();

@@ -39,6 +39,10 @@ bool DirList::setPath(const QString &path)
     if (!folder.isDir())
         return false;
     const QString wanted = folder.canonicalFilePath();
+    // The tree starts at the drive's root when the folder lies on that drive.
+    const bool onDrive =
+        !m_root.isEmpty() && (wanted == m_root || wanted.startsWith(m_root + QLatin1Char('/')));
+    m_view->setRootIndex(onDrive ? m_model->index(m_root).parent() : QModelIndex());
     const QModelIndex index = m_model->index(wanted);
     m_view->setCurrentIndex(index);
     m_view->expand(index);
@@ -48,6 +52,11 @@ bool DirList::setPath(const QString &path)
     m_path = wanted;
     raise(Event::Change);
     return true;
+}
+
+void DirList::setRoot(const QString &root)
+{
+    m_root = QFileInfo(root).canonicalFilePath();
 }
 
 std::optional<QVariant> DirList::read(const QString &p) const

@@ -21,6 +21,8 @@ public:
     [[nodiscard]] const QString &path() const { return m_path; }
     // False, and nothing changes, for a folder that does not exist.
     bool setPath(const QString &path);
+    // The top of the tree: the root of the drive the folders are on.
+    void setRoot(const QString &root);
 
 protected:
     std::optional<QVariant> read(const QString &property) const override;
@@ -30,6 +32,7 @@ private:
     QTreeView *m_view;
     QFileSystemModel *m_model;
     QString m_path;
+    QString m_root;
 };
 
 } // namespace strumkin::forms

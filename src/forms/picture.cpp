@@ -51,6 +51,8 @@ Picture::Picture(Form &form, QString kind, QString name, Control *container)
       m_isImage(this->kind() == QLatin1String("image"))
 {
     m_widget->setAutoFillBackground(!m_isImage);
+    if (!m_isImage)
+        m_widget->setFocusPolicy(Qt::StrongFocus);
 }
 
 void Picture::click()

@@ -15,6 +15,8 @@ public:
     Picture(Form &form, QString kind, QString name, Control *container);
 
     [[nodiscard]] QWidget *widget() const override { return m_widget; }
+    // A picture box can hold the focus; an image cannot.
+    [[nodiscard]] bool takesFocus() const override { return !m_isImage; }
     [[nodiscard]] const QImage &picture() const { return m_picture; }
     [[nodiscard]] bool isImage() const { return m_isImage; }
     [[nodiscard]] bool stretch() const { return m_stretch; }

@@ -1,5 +1,7 @@
 #include "layout/engine.h"
 
+#include "layout/rounding.h"
+
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -19,16 +21,11 @@ std::optional<Int> fit(std::int64_t value)
     return static_cast<Int>(value);
 }
 
-// Nearest integer, an exact half to the even neighbour. Done by hand rather than with
-// std::nearbyint so that the result does not depend on the floating-point rounding mode.
-// Empty for NaN, infinities and anything outside the 32-bit range.
+// Nearest integer, an exact half to the even neighbour; empty for NaN, infinities and
+// anything outside the 32-bit range.
 std::optional<Int> roundToInt(double value)
 {
-    double whole = 0;
-    const double fraction = std::modf(value, &whole); // exact
-    double rounded = std::round(value);               // exact; a half goes away from zero
-    if (std::fabs(fraction) == 0.5 && std::fmod(whole, 2.0) == 0)
-        rounded = whole;
+    const double rounded = roundHalfEven(value);
     if (!(rounded >= std::numeric_limits<Int>::min() && rounded <= std::numeric_limits<Int>::max()))
         return std::nullopt;
     return static_cast<Int>(rounded);

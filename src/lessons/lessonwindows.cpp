@@ -1,6 +1,7 @@
 #include "lessons/lessonwindows.h"
 
 #include "lessons/catalogue.h"
+#include "lessons/chordmenu.h"
 #include "lessons/chordpage.h"
 #include "lessons/kinds.h"
 #include "shell/registry.h"
@@ -10,6 +11,8 @@ namespace strumkin::lessons {
 void registerLessonWindows(shell::Registry &registry)
 {
     registerLessonKinds();
+    registry.registerClass(QStringLiteral("frmchords"),
+                           [](shell::Registry &r) { return std::make_unique<ChordMenu>(r); });
     for (const char *page : pageOrder()) {
         const QString name = QLatin1String(page);
         registry.registerClass(

@@ -3,6 +3,7 @@
 namespace strumkin::platform {
 
 class Clock;
+class Launcher;
 class Paths;
 class Printer;
 class Prompter;
@@ -16,6 +17,7 @@ struct Services {
     Prompter *prompter = nullptr;
     Paths *paths = nullptr;
     Printer *printer = nullptr;
+    Launcher *launcher = nullptr;
 };
 
 } // namespace strumkin::platform

@@ -1,21 +1,14 @@
 #include "shell/elapsed.h"
 
+#include "layout/rounding.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
 namespace strumkin::shell {
 
-namespace {
-double roundHalfEven(double value)
-{
-    const double floor = std::floor(value);
-    const double rest = value - floor;
-    if (rest > 0.5 || (rest == 0.5 && std::fmod(floor, 2.0) != 0.0))
-        return floor + 1.0;
-    return floor;
-}
-} // namespace
+using layout::roundHalfEven;
 
 QString secondsPart(double elapsedDays)
 {

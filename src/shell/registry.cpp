@@ -71,7 +71,7 @@ bool Registry::load(WindowClass &window)
     window.m_form = design.form.release();
     window.m_form->setHandler(&window);
     window.m_loading = true;
-    window.load();
+    window.guarded([&window] { window.load(); });
     window.m_loading = false;
     return window.m_form != nullptr;
 }

@@ -5,6 +5,8 @@
 #include "layout/engine.h"
 #include "shell/registry.h"
 
+#include <QtDebug>
+
 #include <stdexcept>
 
 namespace strumkin::shell {
@@ -32,6 +34,17 @@ forms::Control &WindowClass::control(const QString &name) const
     return *found;
 }
 
+void WindowClass::guarded(const Handler &handler)
+{
+    // A fault in one handler is reported and the program goes on: a window
+    // that could not be loaded must not take the others with it.
+    try {
+        handler();
+    } catch (const std::exception &fault) {
+        qCritical("%s: %s", qPrintable(m_className), fault.what());
+    }
+}
+
 void WindowClass::on(const QString &control, forms::Event event, Handler handler)
 {
     m_handlers[{control, event}] = std::move(handler);
@@ -54,7 +67,7 @@ void WindowClass::controlEvent(forms::Control &control, forms::Event event)
         return;
     // The handler may unload this window; keep it alive until it returns.
     const Handler run = handler->second;
-    run();
+    guarded(run);
     m_registry.handlerReturned();
 }
 
@@ -67,7 +80,7 @@ void WindowClass::formResized()
 {
     if (m_form == nullptr)
         return;
-    resize();
+    guarded([this] { resize(); });
     m_registry.handlerReturned();
 }
 

@@ -57,6 +57,8 @@ protected:
 
     [[nodiscard]] Registry &registry() const { return m_registry; }
     [[nodiscard]] const platform::Services &services() const;
+    // Runs a handler; a fault in it is reported, not passed on.
+    void guarded(const Handler &handler);
     // Sets a property of a control, by name.
     void set(const QString &control, const QString &property, const QVariant &value) const;
 

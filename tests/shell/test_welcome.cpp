@@ -57,11 +57,7 @@ private slots:
     {
         rig = std::make_unique<test::Rig>();
         shell::registerShellWindows(*rig->registry);
-        for (const char *name : {"frmstart", "frmsecret"}) {
-            rig->registry->registerClass(QLatin1String(name), [name](shell::Registry &r) {
-                return std::make_unique<StandIn>(r, QLatin1String(name));
-            });
-        }
+        rig->standIn({QStringLiteral("frmstart"), QStringLiteral("frmsecret")});
         rig->registry->start();
     }
     void cleanup() { rig.reset(); }

@@ -12,7 +12,7 @@ Rig::Rig()
     platform::installFontSubstitutes();
     printer.folder = paper.path();
     registry = std::make_unique<shell::Registry>(
-        platform::Services{&clock, &screen, &prompter, paths.get(), &printer});
+        platform::Services{&clock, &screen, &prompter, paths.get(), &printer, &launcher});
     registry->setEnd([this] { ++ends; });
 }
 

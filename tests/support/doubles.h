@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/clock.h"
+#include "platform/launcher.h"
 #include "platform/paths.h"
 #include "platform/printer.h"
 #include "platform/prompter.h"
@@ -82,6 +83,23 @@ public:
                                   const QSizeF &twips, const platform::PagePainter &paint) override;
 };
 
+// Records every program start and answers with the result the test sets.
+class RecordingLauncher final : public platform::Launcher {
+public:
+    struct Start {
+        QString program;
+        QStringList arguments;
+    };
+    bool result = true;
+    std::vector<Start> starts;
+
+    bool start(const QString &program, const QStringList &arguments) override
+    {
+        starts.push_back({program, arguments});
+        return result;
+    }
+};
+
 // Stands in for a window class a test does not exercise.
 class StandIn final : public shell::WindowClass {
 public:
@@ -100,6 +118,7 @@ public:
     FixedScreen screen;
     ScriptedPrompter prompter;
     RecordingPrinter printer;
+    RecordingLauncher launcher;
     QTemporaryDir drive;
     QTemporaryDir paper;
     std::unique_ptr<platform::Paths> paths;

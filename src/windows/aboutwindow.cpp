@@ -1,0 +1,25 @@
+#include "windows/aboutwindow.h"
+
+#include "shell/addresses.h"
+#include "shell/launch.h"
+#include "shell/registry.h"
+
+namespace strumkin::windows {
+
+using forms::Event;
+
+AboutWindow::AboutWindow(shell::Registry &registry)
+    : WindowClass(registry, QStringLiteral("frmabout"))
+{
+    on(QStringLiteral("Command2"), Event::Click, [this] { this->registry().unload(className()); });
+    const std::pair<const char *, const char *> links[] = {{"Label4", shell::TeacherWebPage},
+                                                           {"Label5", shell::AuthorMail},
+                                                           {"Label6", shell::AuthorWebPage}};
+    for (const auto &[label, address] : links) {
+        const QString target = QLatin1String(address);
+        on(QLatin1String(label), Event::Click,
+           [this, target] { shell::OpenAddress(services(), target); });
+    }
+}
+
+} // namespace strumkin::windows

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "shell/windowclass.h"
+
+namespace strumkin::windows {
+
+// Names the program and its makers, with links to their pages and mail.
+class AboutWindow final : public shell::WindowClass {
+public:
+    explicit AboutWindow(shell::Registry &registry);
+};
+
+} // namespace strumkin::windows

@@ -1,0 +1,41 @@
+#include "windows/findwindow.h"
+
+#include "forms/dirlist.h"
+#include "forms/filelist.h"
+#include "platform/paths.h"
+#include "platform/services.h"
+#include "shell/registry.h"
+
+namespace strumkin::windows {
+
+using forms::Event;
+
+FindWindow::FindWindow(shell::Registry &registry) : WindowClass(registry, QStringLiteral("frmfind"))
+{
+    on(QStringLiteral("Dir1"), Event::Change, [this] {
+        controlAs<forms::FileList>(QStringLiteral("File1"))
+            .setPath(controlAs<forms::DirList>(QStringLiteral("Dir1")).path());
+    });
+    on(QStringLiteral("Command1"), Event::Click, [this] { this->registry().unload(className()); });
+}
+
+void FindWindow::load()
+{
+    // Both lists start at the chords folder; without one they stay at the
+    // working folder, and the window opens all the same.
+    const platform::Paths &paths = *services().paths;
+    const QString chords = paths.toHost(QStringLiteral("C:\\Chords"));
+    auto &folders = controlAs<forms::DirList>(QStringLiteral("Dir1"));
+    folders.setRoot(paths.driveRoot());
+    folders.setPath(chords);
+    controlAs<forms::FileList>(QStringLiteral("File1")).setPath(chords);
+    // The A page's check box works as a button: the browser's load clears it.
+    if (registry().isLoaded(QStringLiteral("frmA"))) {
+        registry()
+            .instance(QStringLiteral("frmA"))
+            ->control(QStringLiteral("Check1"))
+            .set(QStringLiteral("Value"), 0);
+    }
+}
+
+} // namespace strumkin::windows

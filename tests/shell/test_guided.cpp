@@ -1,0 +1,237 @@
+#include "forms/form.h"
+#include "forms/menuitem.h"
+#include "forms/picture.h"
+#include "forms/surface.h"
+#include "lessons/lessonwindows.h"
+#include "shell/registry.h"
+#include "shell/shellwindows.h"
+#include "shell/tiling.h"
+#include "shell/windowclass.h"
+#include "support/doubles.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QtTest>
+
+using namespace strumkin;
+
+// The title window with its tiled texture, and the introduction.
+class GuidedTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::Rig> rig;
+    QTemporaryDir program;
+
+    shell::WindowClass &window(const char *name)
+    {
+        return *rig->registry->instance(QLatin1String(name));
+    }
+    void click(const char *windowName, const char *control)
+    {
+        forms::Control &c = window(windowName).control(QLatin1String(control));
+        if (auto *button = qobject_cast<QAbstractButton *>(c.widget()))
+            button->click();
+        else
+            c.set(QStringLiteral("Value"), true);
+    }
+    void trigger(const char *windowName, const char *item)
+    {
+        window(windowName).controlAs<forms::MenuItem>(QLatin1String(item)).action()->trigger();
+    }
+    // Puts the program in a folder of the test's, holding a guitar picture
+    // made of the given bytes (none: no picture at all).
+    void programIn(const QString &folder, const QByteArray *picture)
+    {
+        QVERIFY(QDir().mkpath(folder));
+        if (picture != nullptr) {
+            QFile file(folder + QStringLiteral("/guitar1.BMP"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(*picture);
+        }
+        *rig->paths = platform::Paths(folder, rig->drive.path());
+    }
+    static QByteArray bitmap()
+    {
+        QImage guitar(40, 30, QImage::Format_RGB32);
+        guitar.fill(Qt::darkYellow);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        guitar.save(&buffer, "BMP");
+        return bytes;
+    }
+
+private slots:
+    void init()
+    {
+        rig = std::make_unique<test::Rig>();
+        shell::registerShellWindows(*rig->registry);
+        lessons::registerLessonWindows(*rig->registry);
+        rig->standIn({QStringLiteral("frmsecret"), QStringLiteral("frmabout")});
+    }
+    void cleanup() { rig.reset(); }
+
+    void tilingBounds_data()
+    {
+        QTest::addColumn<double>("w");
+        QTest::addColumn<double>("h");
+        QTest::addColumn<double>("fw");
+        QTest::addColumn<double>("fh");
+        QTest::addColumn<int>("columns"); // -1: the tiling ends at once
+        QTest::addColumn<int>("rows");
+        QTest::newRow("title window") << 1920.0 << 1920.0 << 6555.0 << 7200.0 << 4 << 4;
+        QTest::newRow("exact fit still one more") << 100.0 << 100.0 << 300.0 << 200.0 << 4 << 3;
+        QTest::newRow("halves round to even") << 2.5 << 3.5 << 10.0 << 10.0 << 6 << 3;
+        QTest::newRow("no picture") << 0.0 << 0.0 << 6555.0 << 7200.0 << -1 << -1;
+        QTest::newRow("no height") << 1920.0 << 0.4 << 6555.0 << 7200.0 << -1 << -1;
+        QTest::newRow("last 16-bit bound") << 1.0 << 1.0 << 32766.0 << 10.0 << 32767 << 11;
+        QTest::newRow("beyond 16 bits") << 1.0 << 1.0 << 32767.0 << 10.0 << -1 << -1;
+    }
+    void tilingBounds()
+    {
+        QFETCH(double, w);
+        QFETCH(double, h);
+        QFETCH(double, fw);
+        QFETCH(double, fh);
+        QFETCH(int, columns);
+        QFETCH(int, rows);
+        const auto run = shell::tileRun(w, h, fw, fh);
+        QCOMPARE(run.has_value(), columns >= 0);
+        if (run) {
+            QCOMPARE(run->columns, columns);
+            QCOMPARE(run->rows, rows);
+            int tiles = 0;
+            QRectF last;
+            shell::tile(*run, w, h, [&](const QRectF &at) {
+                ++tiles;
+                last = at;
+            });
+            QCOMPARE(tiles, (columns + 1) * (rows + 1));
+            QCOMPARE(last, QRectF(columns * w, rows * h, w, h));
+        }
+    }
+
+    void tilesReachPastTheRightAndBottomEdges()
+    {
+        rig->registry->show(QStringLiteral("frmstart"));
+        forms::Form &form = window("frmstart").form();
+        const QImage &background = form.surface().background();
+        const QSize client = form.clientArea()->size();
+        QVERIFY(background.width() > client.width());
+        QVERIFY(background.height() > client.height());
+        // Painted everywhere the window shows, up to its far corner.
+        QCOMPARE(background.pixelColor(client.width() - 1, client.height() - 1).alpha(), 255);
+        QCOMPARE(background.pixelColor(0, 0).alpha(), 255);
+        QVERIFY(!window("frmstart")
+                     .form()
+                     .controlAs<forms::Picture>(QStringLiteral("Picture1"))
+                     ->widget()
+                     ->isVisible());
+    }
+
+    void theGuitarIsFoundInAFolderWithBlanks()
+    {
+        const QByteArray bytes = bitmap();
+        programIn(program.filePath(QStringLiteral("my guitar programs/strumkin")), &bytes);
+        rig->registry->show(QStringLiteral("frmstart"));
+        QCOMPARE(window("frmstart")
+                     .form()
+                     .controlAs<forms::Picture>(QStringLiteral("Image1"))
+                     ->picture()
+                     .size(),
+                 QSize(40, 30));
+    }
+
+    void aBadGuitarPictureLeavesItsFrameEmpty_data()
+    {
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("missing") << false << QByteArray();
+        QTest::newRow("empty") << true << QByteArray();
+        QTest::newRow("truncated") << true << bitmap().left(40);
+        QTest::newRow("not a bitmap") << true << QByteArray("GIF89a, or rather not");
+    }
+    void aBadGuitarPictureLeavesItsFrameEmpty()
+    {
+        QFETCH(bool, present);
+        QFETCH(QByteArray, bytes);
+        programIn(program.filePath(QStringLiteral("strumkin")), present ? &bytes : nullptr);
+        rig->registry->show(QStringLiteral("frmstart"));
+        QVERIFY(window("frmstart")
+                    .form()
+                    .controlAs<forms::Picture>(QStringLiteral("Image1"))
+                    ->picture()
+                    .isNull());
+        QVERIFY(rig->prompter.shown.empty());
+        // The window still tiles and still leads on.
+        QVERIFY(!window("frmstart").form().surface().background().isNull());
+        click("frmstart", "Command3");
+        rig->settle();
+        QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmchords")});
+    }
+
+    void goingBackFromTheIntroductionTilesAgain()
+    {
+        rig->registry->show(QStringLiteral("frmstart"));
+        const forms::Form *first = &window("frmstart").form();
+        click("frmstart", "Command1");
+        rig->settle();
+        QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmintro")});
+        trigger("frmintro", "goback");
+        rig->settle();
+        QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmstart")});
+        QVERIFY(&window("frmstart").form() != first);
+        QVERIFY(!window("frmstart").form().surface().background().isNull());
+    }
+
+    void titleAndIntroductionLeadOn_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("menu");
+        QTest::addColumn<QStringList>("loaded");
+        QTest::newRow("continue") << "frmstart"
+                                  << "Command1" << false << QStringList{"frmintro"};
+        QTest::newRow("exit") << "frmstart"
+                              << "Command2" << false << QStringList{};
+        QTest::newRow("skip") << "frmstart"
+                              << "Command3" << false << QStringList{"frmchords"};
+        QTest::newRow("start to learn") << "frmintro"
+                                        << "cmdLearn" << false << QStringList{"frmchords"};
+        QTest::newRow("next page") << "frmintro"
+                                   << "nextpage" << true << QStringList{"frmchords"};
+        QTest::newRow("go back") << "frmintro"
+                                 << "goback" << true << QStringList{"frmstart"};
+        QTest::newRow("exit the introduction") << "frmintro"
+                                               << "exit" << true << QStringList{};
+    }
+    void titleAndIntroductionLeadOn()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, control);
+        QFETCH(bool, menu);
+        QFETCH(QStringList, loaded);
+        rig->registry->show(from);
+        if (menu)
+            trigger(qPrintable(from), qPrintable(control));
+        else
+            click(qPrintable(from), qPrintable(control));
+        rig->settle();
+        QCOMPARE(rig->registry->loadedClasses(), loaded);
+        QCOMPARE(rig->ends, loaded.isEmpty() ? 1 : 0);
+        QVERIFY(rig->prompter.shown.empty());
+    }
+
+    void theIntroductionShowsTheAMajorDiagramAtItsFretLabels()
+    {
+        rig->registry->show(QStringLiteral("frmintro"));
+        const forms::Control &diagram = window("frmintro").control(QStringLiteral("Label4"));
+        QCOMPARE(diagram.kind(), QStringLiteral("diagram"));
+        QCOMPARE(diagram.get(QStringLiteral("Caption"))->toString(), QStringLiteral("a"));
+        QCOMPARE(diagram.get(QStringLiteral("FontSize"))->toDouble(), 72.0);
+    }
+};
+
+QTEST_MAIN(GuidedTest)
+#include "test_guided.moc"
