@@ -38,7 +38,12 @@ protected:
         const bool down = isDown() && !m_owner.downPicture().isNull();
         const QImage &picture = down ? m_owner.downPicture() : m_owner.picture();
         const QRect inner = rect().adjusted(3, 3, -3, -3);
-        const int lineHeight = fontMetrics().height();
+        // A caption wider than the button wraps, as on the program's home
+        // platform, and the picture makes room for its lines.
+        constexpr int flags = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic |
+                              Qt::TextWordWrap;
+        const int lineHeight =
+            fontMetrics().boundingRect(QRect(0, 0, inner.width(), 10000), flags, text()).height();
         const QSize size = picture.size().scaled(
             inner.width(), std::max(1, inner.height() - lineHeight), Qt::KeepAspectRatio);
         const QSize shown = size.width() < picture.width() ? size : picture.size();
@@ -47,8 +52,8 @@ protected:
 
         const QRect captionBox(inner.left(), at.y() + shown.height(), inner.width(),
                                inner.bottom() - (at.y() + shown.height()) + 1);
-        painter.drawItemText(captionBox, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic,
-                             palette(), isEnabled(), text(), QPalette::ButtonText);
+        painter.drawItemText(captionBox, flags, palette(), isEnabled(), text(),
+                             QPalette::ButtonText);
         if (hasFocus()) {
             QStyleOptionFocusRect focus;
             focus.initFrom(this);

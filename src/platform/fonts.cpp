@@ -29,7 +29,7 @@ const std::vector<StandIn> &standIns()
         {"AustereBlackCapsSSK", {QStringLiteral("Blankenburg_UNZ1A"), QStringLiteral("Rusch")}},
         {"MusterSSK", {QStringLiteral("Rusch"), QStringLiteral("URW Bookman")}},
         {"Pongo", {QStringLiteral("Comic Neue"), QStringLiteral("Andika")}},
-        {"Windsor", {QStringLiteral("URW Bookman"), QStringLiteral("Liberation Serif")}},
+        {"Windsor", {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")}},
     };
     return map;
 }
