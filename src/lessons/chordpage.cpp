@@ -95,7 +95,7 @@ void ChordPage::save(const Chord &chord)
     const platform::SaveResult result = platform::saveFile(file, text.toLatin1() + "\r\n");
     if (!result.saved) {
         services().prompter->inform(
-            QStringLiteral("The %1 chord could not be saved to %2: %3.")
+            QStringLiteral("The %1 chord could not be saved to %2. %3")
                 .arg(chord.name(), QDir::toNativeSeparators(file), result.reason));
     }
 }

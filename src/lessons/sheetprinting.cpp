@@ -12,6 +12,9 @@
 
 #include <QDir>
 
+#include <functional>
+#include <memory>
+
 namespace strumkin::lessons {
 
 namespace {
@@ -26,13 +29,13 @@ withSheet(shell::Registry &registry, const Chord &chord,
     const QString sheet = QLatin1String(chord.sheet);
     forms::Form *form = registry.loadHidden(sheet);
     if (form == nullptr)
-        return {platform::PrintResult::Failed, QStringLiteral("the sheet could not be made")};
-    const platform::PrintResult result =
-        print(form->clientSizeTwips(), [form](QPainter &painter, const QRectF &target) {
-            forms::paintClientArea(*form, painter, target);
-        });
-    registry.unload(sheet);
-    return result;
+        return {platform::PrintResult::Failed, QStringLiteral("Its sheet could not be made.")};
+    // Unloaded also when the printer call throws: the sheet never stays.
+    const std::unique_ptr<void, std::function<void(void *)>> unload(
+        form, [&registry, &sheet](void *) { registry.unload(sheet); });
+    return print(form->clientSizeTwips(), [form](QPainter &painter, const QRectF &target) {
+        forms::paintClientArea(*form, painter, target);
+    });
 }
 
 } // namespace
@@ -48,7 +51,7 @@ void printChordSheet(shell::Registry &registry, const Chord &chord)
     if (printed.outcome == platform::PrintResult::Printed)
         return;
     if (printed.outcome == platform::PrintResult::Failed) {
-        services.prompter->inform(QStringLiteral("The %1 chord could not be printed: %2.")
+        services.prompter->inform(QStringLiteral("The %1 chord could not be printed. %2")
                                       .arg(chord.name(), printed.reason));
         return;
     }
@@ -70,7 +73,7 @@ void printChordSheet(shell::Registry &registry, const Chord &chord)
         services.prompter->inform(QStringLiteral("The %1 chord's sheet was saved as %2.")
                                       .arg(chord.name(), QDir::toNativeSeparators(file)));
     else
-        services.prompter->inform(QStringLiteral("The %1 chord's sheet could not be saved: %2.")
+        services.prompter->inform(QStringLiteral("The %1 chord's sheet could not be saved. %2")
                                       .arg(chord.name(), saved.reason));
 }
 

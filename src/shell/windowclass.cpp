@@ -3,6 +3,8 @@
 #include "forms/control.h"
 #include "forms/form.h"
 #include "layout/engine.h"
+#include "platform/prompter.h"
+#include "platform/services.h"
 #include "shell/registry.h"
 
 #include <QtDebug>
@@ -42,6 +44,9 @@ void WindowClass::guarded(const Handler &handler)
         handler();
     } catch (const std::exception &fault) {
         qCritical("%s: %s", qPrintable(m_className), fault.what());
+        // The user must not take an unfinished action for a finished one.
+        services().prompter->inform(QStringLiteral("Strumkin could not finish this: %1.")
+                                        .arg(QString::fromLocal8Bit(fault.what())));
     }
 }
 

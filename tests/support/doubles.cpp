@@ -29,7 +29,7 @@ platform::PrintResult RecordingPrinter::print(const QString &title, const QSizeF
 {
     ++printCalls;
     if (outcome != platform::PrintResult::Printed)
-        return {outcome, QStringLiteral("the test's printer said no")};
+        return {outcome, QStringLiteral("The test's printer said no.")};
     const QString file = QStringLiteral("%1/page-%2.pdf").arg(folder).arg(printed.size() + 1);
     const auto result = platform::SystemPrinter().savePdf(
         file, title, twips, [&](QPainter &painter, const QRectF &target) {
