@@ -1,0 +1,14 @@
+#pragma once
+
+class QApplication;
+
+namespace strumkin::app {
+
+// Everything the program does once its application object exists: the
+// application's settings, the host services, the window classes, the first
+// window and the event loop. Returns the event loop's exit code. Shared by
+// main() and the start-up benchmark, so that the benchmark times the same
+// start.
+int runProgram(QApplication &application);
+
+} // namespace strumkin::app
