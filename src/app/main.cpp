@@ -5,5 +5,6 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Strumkin"));
     return strumkin::app::runProgram(application);
 }
