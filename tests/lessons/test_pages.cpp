@@ -14,9 +14,6 @@
 #include <QProcess>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace strumkin;
 
 namespace {
@@ -202,53 +199,6 @@ private slots:
                      tip);
     }
 
-    void aSaveBlockedByAFileTellsTheUserAndKeepsThePage()
-    {
-        // A file where the chords folder should be: the folders cannot be made.
-        QFile blocker(onDrive(QStringLiteral("Chords")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.write("not a folder");
-        blocker.close();
-        open(QStringLiteral("frmE"));
-        QVERIFY(rig->prompter.shown.empty()); // loading ignores it
-        button(QStringLiteral("frmE"), "Command2")->click();
-        QCOMPARE(rig->prompter.shown.size(), 1u);
-        QVERIFY(rig->prompter.shown.front().text.startsWith(
-            QStringLiteral("The E minor chord could not be saved")));
-        QCOMPARE(readAll(onDrive(QStringLiteral("Chords"))), QByteArray("not a folder"));
-        // The page goes on working once the way is clear.
-        QVERIFY(QFile::remove(onDrive(QStringLiteral("Chords"))));
-        button(QStringLiteral("frmE"), "Command2")->click();
-        QCOMPARE(rig->prompter.shown.size(), 1u);
-        QVERIFY(QFileInfo(onDrive(QStringLiteral("Chords/Echords/Eminor.txt"))).isFile());
-    }
-
-    void aSaveOnAFullDiskKeepsTheEarlierFile()
-    {
-        open(QStringLiteral("frmA"));
-        const QString file = onDrive(QStringLiteral("Chords/Aminor.txt"));
-        {
-            QFile earlier(file);
-            QVERIFY(earlier.open(QIODevice::WriteOnly));
-            earlier.write("earlier");
-        }
-        // Files may grow to 16 bytes only: the new text does not fit.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit before{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
-        rlimit small = before;
-        small.rlim_cur = 16;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        button(QStringLiteral("frmA"), "Command2")->click();
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);
-        QCOMPARE(rig->prompter.shown.size(), 1u);
-        QCOMPARE(readAll(file), QByteArray("earlier"));
-        QCOMPARE(QDir(onDrive(QStringLiteral("Chords"))).entryList(QDir::Files),
-                 QStringList{QStringLiteral("Aminor.txt")});
-        button(QStringLiteral("frmA"), "Command2")->click();
-        QVERIFY(readAll(file).startsWith("1st finger on the B string"));
-    }
-
     void printingAsksFirstAndPrintsOnYesOnly()
     {
         open(QStringLiteral("frmC"));
@@ -290,18 +240,6 @@ private slots:
         QVERIFY(text.waitForFinished(10000));
         const QString words = QString::fromUtf8(text.readAllStandardOutput()).simplified();
         QVERIFY2(words.contains(QStringLiteral("This is the A minor Chord")), qPrintable(words));
-    }
-
-    void aFailedPrintTellsTheUserAndLeavesNoSheet()
-    {
-        open(QStringLiteral("frmG"));
-        rig->printer.outcome = platform::PrintResult::Failed;
-        rig->prompter.answers = {true};
-        button(QStringLiteral("frmG"), "cmdprint")->click();
-        QCOMPARE(rig->prompter.shown.size(), 2u);
-        QVERIFY(rig->prompter.shown.back().text.startsWith(
-            QStringLiteral("The G major chord could not be printed")));
-        QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmG")});
     }
 
     void withoutAPrinterTheSheetIsOfferedAsPdf()
@@ -504,31 +442,6 @@ private slots:
             glyph.y() + lessons::diagram::rowCentreY(fret - voicing->firstFret + 1) * em;
         QVERIFY2(std::abs(pointsAt - rowAt) <= 0.5 * lessons::diagram::FretSpacing * em,
                  qPrintable(QStringLiteral("marker at %1, row at %2").arg(pointsAt).arg(rowAt)));
-    }
-
-    void pagesScaleAndComeBackExactly_data()
-    {
-        QTest::addColumn<QString>("window");
-        for (const QString &window : pages)
-            QTest::newRow(qPrintable(window)) << window;
-    }
-    void pagesScaleAndComeBackExactly()
-    {
-        QFETCH(QString, window);
-        open(window);
-        forms::Form &form = page(window).form();
-        std::map<QString, QRectF> design;
-        for (const forms::Control *c : form.allControls())
-            design[c->name()] = c->geometry();
-        const QSizeF size = form.clientSizeTwips();
-        form.setClientSizeTwips(size * 1.5);
-        const QRectF close = design[QStringLiteral("Command4")];
-        QCOMPARE(form.control(QStringLiteral("Command4"))->geometry(),
-                 QRectF(std::trunc(close.left() * 1.5), std::trunc(close.top() * 1.5),
-                        std::trunc(close.width() * 1.5), std::trunc(close.height() * 1.5)));
-        form.setClientSizeTwips(size);
-        for (const forms::Control *c : form.allControls())
-            QCOMPARE(c->geometry(), design[c->name()]);
     }
 };
 

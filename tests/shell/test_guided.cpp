@@ -143,34 +143,6 @@ private slots:
                  QSize(40, 30));
     }
 
-    void aBadGuitarPictureLeavesItsFrameEmpty_data()
-    {
-        QTest::addColumn<bool>("present");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("missing") << false << QByteArray();
-        QTest::newRow("empty") << true << QByteArray();
-        QTest::newRow("truncated") << true << bitmap().left(40);
-        QTest::newRow("not a bitmap") << true << QByteArray("GIF89a, or rather not");
-    }
-    void aBadGuitarPictureLeavesItsFrameEmpty()
-    {
-        QFETCH(bool, present);
-        QFETCH(QByteArray, bytes);
-        programIn(program.filePath(QStringLiteral("strumkin")), present ? &bytes : nullptr);
-        rig->registry->show(QStringLiteral("frmstart"));
-        QVERIFY(window("frmstart")
-                    .form()
-                    .controlAs<forms::Picture>(QStringLiteral("Image1"))
-                    ->picture()
-                    .isNull());
-        QVERIFY(rig->prompter.shown.empty());
-        // The window still tiles and still leads on.
-        QVERIFY(!window("frmstart").form().surface().background().isNull());
-        click("frmstart", "Command3");
-        rig->settle();
-        QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmchords")});
-    }
-
     void goingBackFromTheIntroductionTilesAgain()
     {
         rig->registry->show(QStringLiteral("frmstart"));

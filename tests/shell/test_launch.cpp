@@ -4,7 +4,6 @@
 #include "shell/launch.h"
 #include "support/doubles.h"
 
-#include <QDirIterator>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
@@ -30,34 +29,12 @@ void run(Operation operation, const platform::Services &services)
     }
 }
 
-// Records its arguments, one a line; the record appears whole, so a test
-// that sees the file sees all of it.
-constexpr char OpenerStub[] = "#!/bin/sh\n"
-                              "for argument in \"$@\"; do printf '%s\\n' \"$argument\"; done"
-                              " > \"$STRUMKIN_LAUNCH_RECORD.part\"\n"
-                              "mv \"$STRUMKIN_LAUNCH_RECORD.part\" \"$STRUMKIN_LAUNCH_RECORD\"\n";
-
-QStringList filesNamed(const QStringList &names, const QString &folder)
-{
-    QStringList found;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        if (names.contains(it.fileName()))
-            found << it.filePath();
-    }
-    return found;
-}
-
 } // namespace
 
 class LaunchTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<test::Rig> rig;
-    QByteArray savedPath;
-    QString savedFolder;
 
     // The rig's services with a program folder of the test's.
     platform::Services servicesWith(platform::Paths &paths) const
@@ -68,19 +45,8 @@ class LaunchTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        rig = std::make_unique<test::Rig>();
-        savedPath = qgetenv("PATH");
-        savedFolder = QDir::currentPath();
-    }
-    void cleanup()
-    {
-        qputenv("PATH", savedPath);
-        qunsetenv("STRUMKIN_LAUNCH_RECORD");
-        QDir::setCurrent(savedFolder);
-        rig.reset();
-    }
+    void init() { rig = std::make_unique<test::Rig>(); }
+    void cleanup() { rig.reset(); }
 
     void commandLines_data()
     {
@@ -301,62 +267,6 @@ private slots:
         QVERIFY2(message.text.contains(QLatin1String("could not be opened")),
                  qPrintable(message.text));
         QVERIFY2(message.text.contains(QLatin1String("\"xdg-open\"")), qPrintable(message.text));
-    }
-
-    void desktopLauncherPassesMetacharactersLiterally()
-    {
-        QTemporaryDir bin;
-        QTemporaryDir place;
-        QTemporaryDir work;
-        QVERIFY(bin.isValid() && place.isValid() && work.isValid());
-        QFile stub(bin.filePath(QStringLiteral("xdg-open")));
-        QVERIFY(stub.open(QIODevice::WriteOnly));
-        stub.write(OpenerStub);
-        stub.close();
-        QVERIFY(stub.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                    QFileDevice::ExeOwner));
-        const QString record = bin.filePath(QStringLiteral("record"));
-        qputenv("STRUMKIN_LAUNCH_RECORD", QFile::encodeName(record));
-        qputenv("PATH", QFile::encodeName(bin.path()) + ':' + savedPath);
-        // A shell would run "touch" here.
-        QVERIFY(QDir::setCurrent(work.path()));
-
-        const QString folder = place.filePath(QStringLiteral("a;touch pwned$(touch pwned2)"));
-        QVERIFY(QDir().mkpath(folder));
-        platform::Paths paths(folder, place.path());
-        platform::DesktopLauncher launcher;
-        platform::Services services = servicesWith(paths);
-        services.launcher = &launcher;
-
-        shell::OpenReadme(services);
-
-        QTRY_VERIFY(QFile::exists(record));
-        QFile recorded(record);
-        QVERIFY(recorded.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromLocal8Bit(recorded.readAll()),
-                 folder + QStringLiteral("/readme.txt\n"));
-        QVERIFY(rig->prompter.shown.empty());
-        const QStringList traps{QStringLiteral("pwned"), QStringLiteral("pwned2")};
-        for (const QTemporaryDir *dir : {&bin, &place, &work})
-            QCOMPARE(filesNamed(traps, dir->path()), QStringList());
-    }
-
-    void desktopLauncherReportsMissingOpener()
-    {
-        QTemporaryDir empty;
-        QVERIFY(empty.isValid());
-        qputenv("PATH", QFile::encodeName(empty.path()));
-        platform::DesktopLauncher launcher;
-        platform::Services services = rig->registry->services();
-        services.launcher = &launcher;
-
-        shell::OpenReadme(services);
-
-        QCOMPARE(rig->prompter.shown.size(), 1u);
-        QVERIFY2(rig->prompter.shown.front().text.contains(QLatin1String("readme file")),
-                 qPrintable(rig->prompter.shown.front().text));
-        QVERIFY2(rig->prompter.shown.front().text.contains(QLatin1String("\"xdg-open\"")),
-                 qPrintable(rig->prompter.shown.front().text));
     }
 };
 

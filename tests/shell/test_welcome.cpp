@@ -207,30 +207,6 @@ private slots:
         for (const QTimer *timer : timers)
             QVERIFY(!timer->isActive());
     }
-
-    void resizingAndBackRestoresEveryControlExactly()
-    {
-        forms::Form &form = welcome().form();
-        std::map<QString, QRectF> design;
-        for (const forms::Control *c : form.allControls())
-            design[c->name()] = c->geometry();
-        const QSizeF size = form.clientSizeTwips();
-        QCOMPARE(size, QSizeF(6612, 4368));
-
-        form.setClientSizeTwips({size.width() * 1.5, size.height() * 1.5});
-        const QRectF button = design[QStringLiteral("cmdsecret")];
-        QCOMPARE(form.control(QStringLiteral("cmdsecret"))->geometry(),
-                 QRectF(button.left() * 1.5, button.top() * 1.5, button.width() * 1.5,
-                        button.height() * 1.5));
-        form.setClientSizeTwips({size.width() / 2, size.height() / 2});
-        QCOMPARE(form.control(QStringLiteral("cmdsecret"))->geometry(),
-                 QRectF(1200, 2040, 906, 126));
-        form.setClientSizeTwips({0, size.height()});
-        QCOMPARE(form.control(QStringLiteral("pnlMain"))->geometry(), QRectF(0, 0, 0, 4365));
-        form.setClientSizeTwips(size);
-        for (const forms::Control *c : form.allControls())
-            QCOMPARE(c->geometry(), design[c->name()]);
-    }
 };
 
 QTEST_MAIN(WelcomeTest)
