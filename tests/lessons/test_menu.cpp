@@ -57,29 +57,6 @@ private slots:
     }
     void cleanup() { rig.reset(); }
 
-    void everyLetterOpensItsPage_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("page");
-        const char *const pages[] = {"frmA", "frmb", "frmC", "frmD", "frmE", "frmF", "frmG"};
-        const char *const items[] = {"achord", "bchord", "cchord", "dchord",
-                                     "echord", "fchord", "gchord"};
-        for (int i = 0; i < 7; ++i) {
-            QTest::addRow("Option%d", i + 1) << QStringLiteral("Option%1").arg(i + 1) << pages[i];
-            QTest::addRow("%s", items[i]) << QString::fromLatin1(items[i]) << pages[i];
-        }
-    }
-    void everyLetterOpensItsPage()
-    {
-        QFETCH(QString, control);
-        QFETCH(QString, page);
-        rig->registry->show(QStringLiteral("frmchords"));
-        click(control);
-        rig->settle();
-        QCOMPARE(rig->registry->loadedClasses(), QStringList{page});
-        QCOMPARE(rig->ends, 0);
-    }
-
     void aPagesCloseBringsBackAFreshMenu()
     {
         rig->registry->show(QStringLiteral("frmchords"));

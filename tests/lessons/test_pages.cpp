@@ -262,33 +262,6 @@ private slots:
         QCOMPARE(rig->prompter.shown.size(), 5u);
     }
 
-    void navigationButtonsLeadOn_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("buttonName");
-        QTest::addColumn<QString>("target");
-        for (qsizetype i = 0; i < pages.size(); ++i) {
-            const QString from = pages[i];
-            QTest::addRow("%s Close", qPrintable(from)) << from << "Command4"
-                                                        << "frmchords";
-            if (i + 1 < pages.size())
-                QTest::addRow("%s Go to", qPrintable(from)) << from << "Command5" << pages[i + 1];
-            if (i > 0)
-                QTest::addRow("%s Back", qPrintable(from)) << from << "Command6" << pages[i - 1];
-        }
-    }
-    void navigationButtonsLeadOn()
-    {
-        QFETCH(QString, window);
-        QFETCH(QString, buttonName);
-        QFETCH(QString, target);
-        open(window);
-        button(window, qPrintable(buttonName))->click();
-        rig->settle();
-        QCOMPARE(rig->registry->loadedClasses(), QStringList{target});
-        QCOMPARE(rig->ends, 0);
-    }
-
     void endPagesLackTheirButtons()
     {
         open(QStringLiteral("frmA"));

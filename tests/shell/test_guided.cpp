@@ -157,44 +157,6 @@ private slots:
         QVERIFY(!window("frmstart").form().surface().background().isNull());
     }
 
-    void titleAndIntroductionLeadOn_data()
-    {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<bool>("menu");
-        QTest::addColumn<QStringList>("loaded");
-        QTest::newRow("continue") << "frmstart"
-                                  << "Command1" << false << QStringList{"frmintro"};
-        QTest::newRow("exit") << "frmstart"
-                              << "Command2" << false << QStringList{};
-        QTest::newRow("skip") << "frmstart"
-                              << "Command3" << false << QStringList{"frmchords"};
-        QTest::newRow("start to learn") << "frmintro"
-                                        << "cmdLearn" << false << QStringList{"frmchords"};
-        QTest::newRow("next page") << "frmintro"
-                                   << "nextpage" << true << QStringList{"frmchords"};
-        QTest::newRow("go back") << "frmintro"
-                                 << "goback" << true << QStringList{"frmstart"};
-        QTest::newRow("exit the introduction") << "frmintro"
-                                               << "exit" << true << QStringList{};
-    }
-    void titleAndIntroductionLeadOn()
-    {
-        QFETCH(QString, from);
-        QFETCH(QString, control);
-        QFETCH(bool, menu);
-        QFETCH(QStringList, loaded);
-        rig->registry->show(from);
-        if (menu)
-            trigger(qPrintable(from), qPrintable(control));
-        else
-            click(qPrintable(from), qPrintable(control));
-        rig->settle();
-        QCOMPARE(rig->registry->loadedClasses(), loaded);
-        QCOMPARE(rig->ends, loaded.isEmpty() ? 1 : 0);
-        QVERIFY(rig->prompter.shown.empty());
-    }
-
     void theIntroductionShowsTheAMajorDiagramAtItsFretLabels()
     {
         rig->registry->show(QStringLiteral("frmintro"));
