@@ -3,15 +3,48 @@
 #include "forms/form.h"
 
 #include <QFrame>
-#include <QGroupBox>
+#include <QPainter>
+#include <QWidget>
 
 namespace strumkin::forms {
 
 namespace {
+
+// An etched border with the caption set into its top edge, drawn here: the
+// style's group box paints its frame from a picture, and loading that picture
+// loads every image plugin on the first window's first paint.
+class FrameBox final : public QWidget {
+public:
+    using QWidget::QWidget;
+
+    QString title;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QFontMetrics metrics(font());
+        const int top = title.isEmpty() ? 0 : metrics.height() / 2;
+        const QRect border = rect().adjusted(0, top, -1, -1);
+        const QPalette &colours = palette();
+        painter.setPen(colours.color(QPalette::Dark));
+        painter.drawRect(border.adjusted(0, 0, -1, -1));
+        painter.setPen(colours.color(QPalette::Light));
+        painter.drawRect(border.adjusted(1, 1, 0, 0));
+        if (title.isEmpty())
+            return;
+        const int left = metrics.averageCharWidth();
+        const QRect caption(left, 0, metrics.horizontalAdvance(title) + 4, metrics.height());
+        painter.fillRect(caption, colours.color(backgroundRole()));
+        painter.setPen(colours.color(foregroundRole()));
+        painter.drawText(caption, Qt::AlignCenter | Qt::TextShowMnemonic, title);
+    }
+};
+
 QWidget *makeWidget(bool frame, QWidget *parent)
 {
     if (frame)
-        return new QGroupBox(parent);
+        return new FrameBox(parent);
     auto *panel = new QFrame(parent);
     panel->setAutoFillBackground(true);
     return panel;
@@ -28,14 +61,16 @@ Container::Container(Form &form, QString kind, QString name, Control *container)
 std::optional<QVariant> Container::read(const QString &p) const
 {
     if (m_isFrame && p == QLatin1String("Caption"))
-        return static_cast<QGroupBox *>(m_widget)->title();
+        return static_cast<FrameBox *>(m_widget)->title;
     return Control::read(p);
 }
 
 bool Container::write(const QString &p, const QVariant &value)
 {
     if (m_isFrame && p == QLatin1String("Caption")) {
-        static_cast<QGroupBox *>(m_widget)->setTitle(value.toString());
+        auto *frame = static_cast<FrameBox *>(m_widget);
+        frame->title = value.toString();
+        frame->update();
         return true;
     }
     if (!Control::write(p, value))

@@ -1,11 +1,13 @@
 #include "forms/form.h"
 
+#include "forms/pictures.h"
 #include "forms/surface.h"
 #include "forms/values.h"
 
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 
@@ -322,10 +324,12 @@ bool Form::set(const QString &p, const QVariant &value)
         return true;
     }
     if (p == QLatin1String("Icon")) {
-        const QIcon icon(value.toString());
-        if (icon.isNull())
+        // Read by its own name's format: a QIcon made from the file name would
+        // probe, and so load, every image plugin to find out what it is.
+        const QImage picture = readPicture(value.toString());
+        if (picture.isNull())
             return false;
-        setWindowIcon(icon);
+        setWindowIcon(QIcon(QPixmap::fromImage(picture)));
         return true;
     }
     if (p == QLatin1String("StartUpPosition")) {

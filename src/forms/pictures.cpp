@@ -1,12 +1,14 @@
 #include "forms/pictures.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace strumkin::forms {
 
-QImage readPicture(const QString &path)
+namespace {
+
+QImage readWith(QImageReader &reader)
 {
-    QImageReader reader(path);
     const QSize claimed = reader.size();
     constexpr qint64 largest = 8192LL * 8192LL;
     if (claimed.isValid() && static_cast<qint64>(claimed.width()) * claimed.height() > largest)
@@ -15,6 +17,22 @@ QImage readPicture(const QString &path)
     if (!reader.read(&picture))
         return {};
     return picture;
+}
+
+} // namespace
+
+QImage readPicture(const QString &path)
+{
+    // First as the name says: finding the format from the content asks, and
+    // so loads, every image plugin, which costs the start of the program
+    // several milliseconds.
+    QImageReader named(path, QFileInfo(path).suffix().toLower().toLatin1());
+    named.setAutoDetectImageFormat(false);
+    if (QImage picture = readWith(named); !picture.isNull())
+        return picture;
+    // A picture whose name lies about its format.
+    QImageReader probed(path);
+    return readWith(probed);
 }
 
 QImage pictureFrom(const QVariant &value)
