@@ -9,6 +9,8 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
 
 #include <algorithm>
 
@@ -54,6 +56,24 @@ bool hasArea(const QSizeF &twips)
     return twips.width() > 0.0 && twips.height() > 0.0;
 }
 
+// Whether the print server takes jobs for a queue. Qt does not say, and a
+// job sent to a queue that rejects jobs is lost without an error. Unknown
+// (the server's tools missing, say) counts as yes.
+bool acceptsJobs(const QString &queue)
+{
+    QProcess lpstat;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    lpstat.setProcessEnvironment(environment);
+    lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-a"), queue});
+    if (!lpstat.waitForFinished(5000) || lpstat.exitStatus() != QProcess::NormalExit ||
+        lpstat.exitCode() != 0) {
+        lpstat.kill();
+        return true;
+    }
+    return !lpstat.readAllStandardOutput().contains(" not accepting ");
+}
+
 QString noArea()
 {
     return QStringLiteral("The page to print has no size.");
@@ -73,6 +93,17 @@ PrintResult SystemPrinter::print(const QString &title, const QSizeF &twips,
         return failed(noArea());
 
     const QString name = info.description().isEmpty() ? info.printerName() : info.description();
+    // A stopped queue would keep the page until someone starts it again.
+    if (info.state() == QPrinter::Error || info.state() == QPrinter::Aborted) {
+        return failed(QStringLiteral("The printer %1 is stopped, so nothing was printed. Start "
+                                     "it again in the printer settings, then print once more.")
+                          .arg(name));
+    }
+    if (!acceptsJobs(info.printerName())) {
+        return failed(QStringLiteral("The printer %1 does not take any jobs at the moment, so "
+                                     "nothing was printed.")
+                          .arg(name));
+    }
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(title);
     printer.setCopyCount(1);
