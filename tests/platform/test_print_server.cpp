@@ -1,4 +1,5 @@
 #include "platform/printer.h"
+#include "support/findings.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -35,6 +36,7 @@ class PrintServerTest : public QObject {
     Q_OBJECT
 
     bool m_made = false;
+    test::Findings m_findings{{QStringLiteral("Printing (print server)")}};
 
     int jobsWaiting() const
     {
@@ -45,6 +47,8 @@ class PrintServerTest : public QObject {
 private slots:
     void initTestCase()
     {
+        // Until a queue is made, every case counts as not run here.
+        m_findings.skipped();
         if (!run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains("is running"))
             QSKIP("no print server is running (.ci/run starts one)");
         QByteArray driver;
@@ -61,6 +65,7 @@ private slots:
                 .isNull())
             QSKIP("a print queue cannot be made here (needs the print server's admin rights)");
         m_made = true;
+        m_findings = test::Findings{{QStringLiteral("Printing (print server)")}};
     }
     void cleanupTestCase()
     {
@@ -68,6 +73,8 @@ private slots:
             return;
         run(QStringLiteral("cancel"), {QStringLiteral("-a"), Queue});
         run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), Queue});
+        test::holdAgainstPage(m_findings, QStringLiteral(STRUMKIN_RELIABILITY_PAGE),
+                              QStringLiteral(STRUMKIN_ARTEFACTS));
     }
     void cleanup()
     {
@@ -82,11 +89,12 @@ private slots:
         QTest::addColumn<int>("outcome");
         QTest::addColumn<QString>("reason");
         QTest::addColumn<int>("jobs");
-        QTest::newRow("taking jobs") << "" << int(platform::PrintResult::Printed) << "" << 1;
-        QTest::newRow("rejecting jobs") << "cupsreject" << int(platform::PrintResult::Failed)
-                                        << "does not take any jobs" << 0;
-        QTest::newRow("stopped") << "cupsdisable" << int(platform::PrintResult::Failed)
-                                 << "is stopped" << 0;
+        QTest::newRow("the default queue takes jobs")
+            << "" << int(platform::PrintResult::Printed) << "" << 1;
+        QTest::newRow("the default queue rejects jobs")
+            << "cupsreject" << int(platform::PrintResult::Failed) << "does not take any jobs" << 0;
+        QTest::newRow("the default queue is stopped")
+            << "cupsdisable" << int(platform::PrintResult::Failed) << "is stopped" << 0;
     }
     void aQueueThatCannotPrintIsReported()
     {
@@ -94,23 +102,32 @@ private slots:
         QFETCH(int, outcome);
         QFETCH(QString, reason);
         QFETCH(int, jobs);
+        test::FindingScope finding(m_findings, QStringLiteral("Printing (print server)"),
+                                   QString::fromLatin1(QTest::currentDataTag()));
         if (!command.isEmpty())
             QVERIFY(!run(command, {Queue}).isNull());
         int painted = 0;
 
-        const auto result = platform::SystemPrinter().print(
-            QStringLiteral("The A major chord"), QSizeF(6192, 4800),
-            [&painted](QPainter &painter, const QRectF &target) {
-                painter.drawRect(target);
-                ++painted;
-            });
+        const auto result =
+            platform::SystemPrinter().print(QStringLiteral("The A major chord"), QSizeF(6192, 4800),
+                                            [&painted](QPainter &painter, const QRectF &target) {
+                                                painter.drawRect(target);
+                                                ++painted;
+                                            });
 
         QCOMPARE(int(result.outcome), outcome);
         QVERIFY2(result.reason.contains(reason), qPrintable(result.reason));
+        finding.saw(
+            result.outcome == platform::PrintResult::Printed
+                ? QStringLiteral("printed")
+                : QStringLiteral("not printed: \"%1\"")
+                      .arg(QString(result.reason).replace(Queue, QStringLiteral("<queue>"))));
         QCOMPARE(painted, jobs);
         // A printed page may already have gone through the queue.
-        if (jobs == 0)
+        if (jobs == 0) {
             QCOMPARE(jobsWaiting(), 0);
+            finding.saw(QStringLiteral("no job left in the queue"));
+        }
     }
 };
 

@@ -1,5 +1,3 @@
-#include "findings.h"
-
 #include "forms/form.h"
 #include "forms/menuitem.h"
 #include "forms/picture.h"
@@ -11,6 +9,7 @@
 #include "shell/shellwindows.h"
 #include "shell/windowclass.h"
 #include "support/doubles.h"
+#include "support/findings.h"
 #include "windows/sidewindows.h"
 
 #include <QAbstractButton>
@@ -185,8 +184,9 @@ private:
 class ReliabilityTest : public QObject {
     Q_OBJECT
 
-    test::Findings findings;
-    int skipped = 0;
+    test::Findings findings{{QStringLiteral("Pictures"), QStringLiteral("Chords folder"),
+                             QStringLiteral("Printing"), QStringLiteral("Launching"),
+                             QStringLiteral("Resizing")}};
     std::unique_ptr<test::Rig> rig;
     std::unique_ptr<QTemporaryDir> program;
 
@@ -274,24 +274,8 @@ private slots:
     }
     void cleanupTestCase()
     {
-        const QString kept = QStringLiteral(STRUMKIN_RELIABILITY_PAGE);
-        const QString fresh = findings.page();
-        const QString artefact =
-            QDir(QStringLiteral(STRUMKIN_ARTEFACTS)).filePath(QStringLiteral("reliability.md"));
-        QDir().mkpath(QFileInfo(artefact).path());
-        writeFile(artefact, fresh.toUtf8());
-        if (qEnvironmentVariableIsSet("STRUMKIN_WRITE_RELIABILITY")) {
-            QVERIFY(writeFile(kept, fresh.toUtf8()));
-            return;
-        }
-        const QString page = QString::fromUtf8(readAll(kept));
-        const QStringList wrong = findings.disagreements(page);
-        QVERIFY2(wrong.isEmpty(),
-                 qPrintable(QStringLiteral("docs/reliability.md does not hold these rows (this "
-                                           "run's table is in %1):\n%2")
-                                .arg(artefact, wrong.join(QLatin1Char('\n')))));
-        if (skipped == 0)
-            QVERIFY2(page == fresh, "docs/reliability.md holds rows this run did not find");
+        test::holdAgainstPage(findings, QStringLiteral(STRUMKIN_RELIABILITY_PAGE),
+                              QStringLiteral(STRUMKIN_ARTEFACTS));
     }
 
     // Pictures beside the program.
@@ -412,12 +396,12 @@ private slots:
     void aReadOnlyDiskKeepsTheEarlierFile()
     {
         if (!g_privateMounts) {
-            ++skipped;
+            findings.skipped();
             QSKIP("no private mount namespace here (needs root or CAP_SYS_ADMIN)");
         }
         SmallDisk disk(256 * 1024);
         if (!disk.mounted()) {
-            ++skipped;
+            findings.skipped();
             QSKIP("a tmpfs cannot be mounted here");
         }
         test::FindingScope finding(findings, QStringLiteral("Chords folder"),
@@ -441,12 +425,12 @@ private slots:
     void aFullDiskKeepsTheEarlierFile()
     {
         if (!g_privateMounts) {
-            ++skipped;
+            findings.skipped();
             QSKIP("no private mount namespace here (needs root or CAP_SYS_ADMIN)");
         }
         SmallDisk disk(64 * 1024);
         if (!disk.mounted()) {
-            ++skipped;
+            findings.skipped();
             QSKIP("a tmpfs cannot be mounted here");
         }
         test::FindingScope finding(findings, QStringLiteral("Chords folder"),

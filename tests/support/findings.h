@@ -16,23 +16,36 @@ struct Finding {
     bool held = false;
 };
 
-// Collects the findings of a run and holds them against the kept table.
+// Collects the findings of one test program and holds them against the kept
+// table, where several programs keep their rows, each under areas of its own.
 class Findings {
 public:
-    void add(Finding finding) { m_rows.push_back(std::move(finding)); }
-    [[nodiscard]] const std::vector<Finding> &rows() const { return m_rows; }
+    explicit Findings(QStringList areas) : m_areas(std::move(areas)) {}
 
-    // The whole page: a heading, how it is made, and one table row a finding.
-    [[nodiscard]] QString page() const;
-    // The lines of the kept page that the findings of this run contradict or
-    // miss; empty when every finding stands in the page as it is.
+    void add(Finding finding) { m_rows.push_back(std::move(finding)); }
+    // A case that could not run here: the kept rows of its area stand.
+    void skipped() { ++m_skipped; }
+
+    // The kept page with this program's rows put in place of its old ones.
+    [[nodiscard]] QString merged(const QString &kept) const;
+    // What the kept page says otherwise than this run: rows it lacks, and,
+    // when every case ran, rows of these areas that no case found.
     [[nodiscard]] QStringList disagreements(const QString &kept) const;
 
     [[nodiscard]] static QString row(const Finding &finding);
 
 private:
+    [[nodiscard]] bool ours(const QString &line) const;
+
+    QStringList m_areas;
     std::vector<Finding> m_rows;
+    int m_skipped = 0;
 };
+
+// Checks the findings against docs/reliability.md, or writes them into it
+// when STRUMKIN_WRITE_RELIABILITY is set; this run's page goes to the
+// artefacts folder either way. For a test program's cleanupTestCase().
+void holdAgainstPage(const Findings &findings, const QString &page, const QString &artefacts);
 
 // Records a finding when it goes out of scope, marked by whether the test
 // function failed up to then: a failed check returns early, and the row
