@@ -6,6 +6,7 @@
 #include "shell/registry.h"
 #include "shell/windowclass.h"
 #include "support/doubles.h"
+#include "support/files.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -21,12 +22,6 @@ namespace {
 const QStringList pages{QStringLiteral("frmA"), QStringLiteral("frmb"), QStringLiteral("frmC"),
                         QStringLiteral("frmD"), QStringLiteral("frmE"), QStringLiteral("frmF"),
                         QStringLiteral("frmG")};
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -126,10 +121,10 @@ private slots:
         open(window);
         button(window, qPrintable(buttonName))->click();
         const QByteArray expected = text + "\r\n";
-        QCOMPARE(readAll(onDrive(file)), expected);
+        QCOMPARE(readWholeFile(onDrive(file)), expected);
         // Saving again replaces the file rather than adding to it.
         button(window, qPrintable(buttonName))->click();
-        QCOMPARE(readAll(onDrive(file)), expected);
+        QCOMPARE(readWholeFile(onDrive(file)), expected);
     }
 
     void savedSizesAreExact_data()
@@ -159,7 +154,7 @@ private slots:
         QFETCH(int, size);
         open(window);
         button(window, qPrintable(buttonName))->click();
-        QCOMPARE(readAll(onDrive(file)).size(), size);
+        QCOMPARE(readWholeFile(onDrive(file)).size(), size);
     }
 
     void onlyTheAMajorSaveShowsWhereChordsGo()

@@ -1,5 +1,5 @@
-#include "filetree.h"
 #include "platform/printer.h"
+#include "support/files.h"
 
 #include <QPaintDevice>
 #include <QPainter>

@@ -1,5 +1,5 @@
-#include "filetree.h"
 #include "platform/saving.h"
+#include "support/files.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -9,6 +9,7 @@
 #include "shell/shellwindows.h"
 #include "shell/windowclass.h"
 #include "support/doubles.h"
+#include "support/files.h"
 #include "support/findings.h"
 #include "windows/sidewindows.h"
 
@@ -40,44 +41,6 @@ const QStringList AllWindows{
     QStringLiteral("frmC"),      QStringLiteral("frmD"),     QStringLiteral("frmE"),
     QStringLiteral("frmF"),      QStringLiteral("frmG"),     QStringLiteral("frmabout"),
     QStringLiteral("frmsecret"), QStringLiteral("frmfind")};
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-}
-
-// Every file and folder under a folder, each with its bytes: a failed save
-// must leave this exactly as it was.
-QMap<QString, QByteArray> tree(const QString &folder)
-{
-    QMap<QString, QByteArray> entries;
-    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        entries[QDir(folder).relativeFilePath(path)] =
-            it.fileInfo().isDir() ? QByteArray("<folder>") : readAll(path);
-    }
-    return entries;
-}
-
-QByteArray bitmap()
-{
-    QImage picture(40, 30, QImage::Format_RGB32);
-    picture.fill(Qt::darkYellow);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "BMP");
-    return bytes;
-}
 
 // A bitmap header that claims a picture of the given size, with no pixels.
 QByteArray hugeBitmapHeader(qint32 width, qint32 height)
@@ -224,7 +187,7 @@ class ReliabilityTest : public QObject {
         QVERIFY(QDir().mkpath(folder));
         for (const char *picture :
              {"guitar1.BMP", "pic1.BMP", "pic2.BMP", "pic3.BMP", "skicon.BMP"})
-            QVERIFY(writeFile(QDir(folder).filePath(QLatin1String(picture)), bitmap()));
+            QVERIFY(writeWholeFile(QDir(folder).filePath(QLatin1String(picture)), bitmapBytes()));
         *rig->paths = platform::Paths(folder, rig->paths->driveRoot());
     }
     void driveAt(const QString &root)
@@ -296,7 +259,7 @@ private slots:
         const std::pair<const char *, QByteArray> faults[] = {
             {"missing", QByteArray()},
             {"empty", QByteArray()},
-            {"truncated", bitmap().left(40)},
+            {"truncated", bitmapBytes().left(40)},
             {"not a bitmap", QByteArray("GIF89a, or rather not a picture at all")},
             {"a header claiming 50,000 x 50,000 pixels", hugeBitmapHeader(50000, 50000)}};
         for (const auto &[fault, bytes] : faults) {
@@ -326,7 +289,7 @@ private slots:
             const QString file = QDir(host(rig->paths->programFolder())).filePath(picture);
             QFile::remove(file);
             if (present)
-                QVERIFY(writeFile(file, bytes));
+                QVERIFY(writeWholeFile(file, bytes));
         }
 
         rig->registry->show(windowName);
@@ -375,11 +338,12 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(hostBlocked).path()));
         if (blocked.endsWith(QLatin1String(".txt"))) {
             QVERIFY(QDir().mkpath(hostBlocked));
-            QVERIFY(writeFile(QDir(hostBlocked).filePath(QStringLiteral("keep.txt")), "kept\r\n"));
+            QVERIFY(
+                writeWholeFile(QDir(hostBlocked).filePath(QStringLiteral("keep.txt")), "kept\r\n"));
         } else {
-            QVERIFY(writeFile(hostBlocked, "a file of the user's, in the way\r\n"));
+            QVERIFY(writeWholeFile(hostBlocked, "a file of the user's, in the way\r\n"));
         }
-        const auto before = tree(rig->paths->driveRoot());
+        const auto before = fileTree(rig->paths->driveRoot());
 
         rig->registry->show(page);
         click(page, button.toLatin1().constData());
@@ -387,7 +351,7 @@ private slots:
         finding.saw(told());
         QCOMPARE(rig->prompter.shown.size(), std::size_t(1));
         QVERIFY(rig->prompter.shown.front().text.contains(QLatin1String("could not be saved")));
-        QCOMPARE(tree(rig->paths->driveRoot()), before);
+        QCOMPARE(fileTree(rig->paths->driveRoot()), before);
         finding.saw(QStringLiteral("every file on the drive as it was"));
         QCOMPARE(rig->registry->loadedClasses(), QStringList{page});
         finding.saw(QStringLiteral("the page stays open"));
@@ -410,14 +374,14 @@ private slots:
         const QString saved = host(lessons::chord('C', lessons::Quality::Minor).saveFile());
         rig->registry->show(QStringLiteral("frmC"));
         const QByteArray earlier = "An earlier text of the user's.\r\n";
-        QVERIFY(writeFile(saved, earlier));
+        QVERIFY(writeWholeFile(saved, earlier));
         QVERIFY(disk.makeReadOnly());
 
         click(QStringLiteral("frmC"), "Command2");
 
         finding.saw(told());
         QCOMPARE(rig->prompter.shown.size(), std::size_t(1));
-        QCOMPARE(readAll(saved), earlier);
+        QCOMPARE(readWholeFile(saved), earlier);
         finding.saw(QStringLiteral("the earlier file byte for byte as it was"));
         QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmC")});
     }
@@ -439,7 +403,7 @@ private slots:
         const QString saved = host(lessons::chord('A', lessons::Quality::Major).saveFile());
         rig->registry->show(QStringLiteral("frmA"));
         const QByteArray earlier = "An earlier text of the user's.\r\n";
-        QVERIFY(writeFile(saved, earlier));
+        QVERIFY(writeWholeFile(saved, earlier));
         QVERIFY(disk.fill());
 
         click(QStringLiteral("frmA"), "Command1");
@@ -447,7 +411,7 @@ private slots:
         finding.saw(told());
         QCOMPARE(rig->prompter.shown.size(), std::size_t(2));
         QVERIFY(rig->prompter.shown.back().text.contains(QLatin1String("could not be saved")));
-        QCOMPARE(readAll(saved), earlier);
+        QCOMPARE(readWholeFile(saved), earlier);
         finding.saw(QStringLiteral("the earlier file byte for byte as it was"));
         QCOMPARE(QDir(QFileInfo(saved).path()).entryList(QDir::Files),
                  QStringList{QStringLiteral("Amajor.txt")});
@@ -455,7 +419,7 @@ private slots:
         // With room again the same button saves: the page was left usable.
         disk.emptyFiller();
         click(QStringLiteral("frmA"), "Command1");
-        QVERIFY(readAll(saved).startsWith("This is for the chord A major."));
+        QVERIFY(readWholeFile(saved).startsWith("This is for the chord A major."));
         finding.saw(QStringLiteral("with room again the next save succeeds"));
     }
 
@@ -499,7 +463,7 @@ private slots:
         QVERIFY(noSheetLoaded());
         QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmC")});
         finding.saw(QStringLiteral("no sheet stays loaded"));
-        QCOMPARE(readAll(pdf).startsWith("%PDF-"), acceptPdf);
+        QCOMPARE(readWholeFile(pdf).startsWith("%PDF-"), acceptPdf);
         if (acceptPdf)
             finding.saw(QStringLiteral("the sheet is a PDF file beside the saved chords"));
         QCOMPARE(rig->prompter.shown.back().question,
@@ -510,7 +474,9 @@ private slots:
         // The page goes on working.
         rig->prompter.shown.clear();
         click(QStringLiteral("frmC"), "Command1");
-        QVERIFY(readAll(host(lessons::chord('C', lessons::Quality::Major).saveFile())).size() > 0);
+        QVERIFY(
+            readWholeFile(host(lessons::chord('C', lessons::Quality::Major).saveFile())).size() >
+            0);
         QVERIFY(rig->prompter.shown.empty());
         finding.saw(QStringLiteral("the page still saves"));
     }
@@ -549,11 +515,11 @@ private slots:
         QTemporaryDir work;
         QVERIFY(bin.isValid() && work.isValid());
         const QString record = bin.filePath(QStringLiteral("record"));
-        QVERIFY(writeFile(bin.filePath(QStringLiteral("xdg-open")),
-                          "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" >\"" +
-                              QFile::encodeName(record) + ".tmp\" && mv \"" +
-                              QFile::encodeName(record) + ".tmp\" \"" + QFile::encodeName(record) +
-                              "\"\n"));
+        QVERIFY(writeWholeFile(bin.filePath(QStringLiteral("xdg-open")),
+                               "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" >\"" +
+                                   QFile::encodeName(record) + ".tmp\" && mv \"" +
+                                   QFile::encodeName(record) + ".tmp\" \"" +
+                                   QFile::encodeName(record) + "\"\n"));
         QVERIFY(QFile::setPermissions(bin.filePath(QStringLiteral("xdg-open")),
                                       QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         const QByteArray path = qgetenv("PATH");
@@ -573,7 +539,7 @@ private slots:
         qputenv("PATH", path);
         QDir::setCurrent(cwd);
         const QString folder = QDir(program->path()).filePath(name);
-        QCOMPARE(QString::fromLocal8Bit(readAll(record)),
+        QCOMPARE(QString::fromLocal8Bit(readWholeFile(record)),
                  QStringLiteral("1\n") + folder + QStringLiteral("/readme.txt\n"));
         finding.saw(QStringLiteral("the opener gets the readme's path as one argument, unchanged"));
         for (const QString &place : {work.path(), program->path(), bin.path()}) {

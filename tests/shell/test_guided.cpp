@@ -8,6 +8,7 @@
 #include "shell/tiling.h"
 #include "shell/windowclass.h"
 #include "support/doubles.h"
+#include "support/files.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -50,16 +51,6 @@ class GuidedTest : public QObject {
             file.write(*picture);
         }
         *rig->paths = platform::Paths(folder, rig->drive.path());
-    }
-    static QByteArray bitmap()
-    {
-        QImage guitar(40, 30, QImage::Format_RGB32);
-        guitar.fill(Qt::darkYellow);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        guitar.save(&buffer, "BMP");
-        return bytes;
     }
 
 private slots:
@@ -132,7 +123,7 @@ private slots:
 
     void theGuitarIsFoundInAFolderWithBlanks()
     {
-        const QByteArray bytes = bitmap();
+        const QByteArray bytes = bitmapBytes();
         programIn(program.filePath(QStringLiteral("my guitar programs/strumkin")), &bytes);
         rig->registry->show(QStringLiteral("frmstart"));
         QCOMPARE(window("frmstart")

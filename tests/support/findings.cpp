@@ -1,5 +1,7 @@
 #include "support/findings.h"
 
+#include "support/files.h"
+
 #include <QCoreApplication>
 
 #include <QDir>
@@ -25,18 +27,6 @@ QString cell(QString text)
 {
     return text.replace(QLatin1Char('|'), QLatin1String("\\|"))
         .replace(QLatin1Char('\n'), QLatin1Char(' '));
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -104,14 +94,14 @@ QStringList Findings::disagreements(const QString &kept) const
 
 void holdAgainstPage(const Findings &findings, const QString &page, const QString &artefacts)
 {
-    const QString kept = QString::fromUtf8(readAll(page));
+    const QString kept = QString::fromUtf8(readWholeFile(page));
     const QString fresh = findings.merged(kept);
     const QString copy = QDir(artefacts).filePath(
         QStringLiteral("reliability-%1.md").arg(QCoreApplication::applicationName()));
     QDir().mkpath(artefacts);
-    writeAll(copy, fresh.toUtf8());
+    writeWholeFile(copy, fresh.toUtf8());
     if (qEnvironmentVariableIsSet("STRUMKIN_WRITE_RELIABILITY")) {
-        QVERIFY(writeAll(page, fresh.toUtf8()));
+        QVERIFY(writeWholeFile(page, fresh.toUtf8()));
         return;
     }
     const QStringList wrong = findings.disagreements(kept);

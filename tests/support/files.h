@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QStringList>
 
 // Every entry under a folder, one line each with a digest of a file's bytes,
@@ -44,4 +46,16 @@ inline QByteArray readWholeFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A small picture in the BMP format the program's pictures have.
+inline QByteArray bitmapBytes()
+{
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::darkYellow);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "BMP");
+    return bytes;
 }
