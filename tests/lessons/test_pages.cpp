@@ -127,36 +127,6 @@ private slots:
         QCOMPARE(readWholeFile(onDrive(file)), expected);
     }
 
-    void savedSizesAreExact_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("buttonName");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("size");
-        QTest::newRow("A major") << "frmA"
-                                 << "Command1"
-                                 << "Chords/Amajor.txt" << 293;
-        QTest::newRow("B major") << "frmb"
-                                 << "Command1"
-                                 << "Chords/Bchords/Bmajor.txt" << 148;
-        QTest::newRow("D major") << "frmD"
-                                 << "Command1"
-                                 << "Chords/Dchords/Dmajor.txt" << 155;
-        QTest::newRow("D minor") << "frmD"
-                                 << "Command2"
-                                 << "Chords/Dchords/Dminor.txt" << 148;
-    }
-    void savedSizesAreExact()
-    {
-        QFETCH(QString, window);
-        QFETCH(QString, buttonName);
-        QFETCH(QString, file);
-        QFETCH(int, size);
-        open(window);
-        button(window, qPrintable(buttonName))->click();
-        QCOMPARE(readWholeFile(onDrive(file)).size(), size);
-    }
-
     void onlyTheAMajorSaveShowsWhereChordsGo()
     {
         open(QStringLiteral("frmA"));
