@@ -9,6 +9,7 @@
 
 #include <QtDebug>
 
+#include <new>
 #include <stdexcept>
 
 namespace strumkin::shell {
@@ -42,6 +43,11 @@ void WindowClass::guarded(const Handler &handler)
     // that could not be loaded must not take the others with it.
     try {
         handler();
+    } catch (const std::bad_alloc &) {
+        qCritical("%s: out of memory", qPrintable(m_className));
+        services().prompter->inform(QStringLiteral(
+            "Strumkin ran out of memory and could not finish this. Close other programs, then "
+            "try again."));
     } catch (const std::exception &fault) {
         qCritical("%s: %s", qPrintable(m_className), fault.what());
         // The user must not take an unfinished action for a finished one.
