@@ -13,7 +13,6 @@
 #include <QDir>
 
 #include <functional>
-#include <memory>
 
 namespace strumkin::lessons {
 
@@ -31,8 +30,11 @@ withSheet(shell::Registry &registry, const Chord &chord,
     if (form == nullptr)
         return {platform::PrintResult::Failed, QStringLiteral("Its sheet could not be made.")};
     // Unloaded also when the printer call throws: the sheet never stays.
-    const std::unique_ptr<void, std::function<void(void *)>> unload(
-        form, [&registry, &sheet](void *) { registry.unload(sheet); });
+    struct Unload {
+        shell::Registry &registry;
+        const QString &sheet;
+        ~Unload() { registry.unload(sheet); }
+    } const unload{registry, sheet};
     return print(form->clientSizeTwips(), [form](QPainter &painter, const QRectF &target) {
         forms::paintClientArea(*form, painter, target);
     });

@@ -133,6 +133,8 @@ private slots:
 
 int main(int argc, char *argv[])
 {
+    // Test functions named on the command line run alone.
+    test::setWholeRun(argc == 1);
     // The test's queue is this process's default printer.
     qputenv("PRINTER", Queue.toLatin1());
     QGuiApplication application(argc, argv);

@@ -628,6 +628,8 @@ private slots:
 
 int main(int argc, char *argv[])
 {
+    // Test functions named on the command line run alone.
+    test::setWholeRun(argc == 1);
     // Mount namespaces are per thread: this must come before Qt starts any.
     g_privateMounts = unshare(CLONE_NEWNS) == 0 &&
                       mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;

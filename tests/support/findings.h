@@ -42,6 +42,11 @@ private:
     int m_skipped = 0;
 };
 
+// Whether this run is the whole test program, not some of its functions chosen
+// on the command line: only then is a kept row that no case found stale.
+// For main(), before the tests run.
+void setWholeRun(bool whole);
+
 // Checks the findings against docs/reliability.md, or writes them into it
 // when STRUMKIN_WRITE_RELIABILITY is set; this run's page goes to the
 // artefacts folder either way. For a test program's cleanupTestCase().
