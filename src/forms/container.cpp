@@ -1,6 +1,7 @@
 #include "forms/container.h"
 
 #include "forms/form.h"
+#include "forms/values.h"
 
 #include <QFrame>
 #include <QPainter>
@@ -18,6 +19,8 @@ public:
     using QWidget::QWidget;
 
     QString title;
+    // The caption's own colour: the controls inside keep theirs.
+    QColor titleColor;
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -36,7 +39,7 @@ protected:
         const int left = metrics.averageCharWidth();
         const QRect caption(left, 0, metrics.horizontalAdvance(title) + 4, metrics.height());
         painter.fillRect(caption, colours.color(backgroundRole()));
-        painter.setPen(colours.color(foregroundRole()));
+        painter.setPen(titleColor.isValid() ? titleColor : colours.color(foregroundRole()));
         painter.drawText(caption, Qt::AlignCenter | Qt::TextShowMnemonic, title);
     }
 };
@@ -62,6 +65,10 @@ std::optional<QVariant> Container::read(const QString &p) const
 {
     if (m_isFrame && p == QLatin1String("Caption"))
         return static_cast<FrameBox *>(m_widget)->title;
+    if (m_isFrame && p == QLatin1String("ForeColor")) {
+        const QColor &color = static_cast<FrameBox *>(m_widget)->titleColor;
+        return color.isValid() ? color : m_widget->palette().color(QPalette::WindowText);
+    }
     return Control::read(p);
 }
 
@@ -70,6 +77,17 @@ bool Container::write(const QString &p, const QVariant &value)
     if (m_isFrame && p == QLatin1String("Caption")) {
         auto *frame = static_cast<FrameBox *>(m_widget);
         frame->title = value.toString();
+        frame->update();
+        return true;
+    }
+    if (m_isFrame && p == QLatin1String("ForeColor")) {
+        // A frame's foreground is its caption's; a palette would pass it on
+        // to every control inside.
+        const auto color = toColor(value);
+        if (!color)
+            return false;
+        auto *frame = static_cast<FrameBox *>(m_widget);
+        frame->titleColor = *color;
         frame->update();
         return true;
     }

@@ -172,6 +172,9 @@ void Form::dispatch(Control &control, Event event)
 
 void Form::dispatchResize()
 {
+    // The size Resize is first raised at is the one the layout engine records.
+    if (!m_shownTwips.isValid())
+        m_shownTwips = m_clientTwips;
     m_dispatchedPixels = clientPixels(m_clientTwips);
     if (m_handler != nullptr && !m_detached)
         m_handler->formResized();
@@ -179,10 +182,20 @@ void Form::dispatchResize()
 
 void Form::clientResized(const QSize &pixels)
 {
-    // A size in pixels that the twips already give keeps the exact twips.
-    if (pixels != clientPixels(m_clientTwips))
-        m_clientTwips =
-            QSizeF(pixelsToTwips(pixels.width(), dpiX()), pixelsToTwips(pixels.height(), dpiY()));
+    // Pixels are coarser than twips: per axis, a size that twips known to
+    // the window give keeps them exactly (the last ones set, else those it
+    // was first shown with), so a window back on its first size scales by
+    // exactly 100 and one resized along one axis keeps the other.
+    const auto keep = [](int px, double current, double shown, double dpi) {
+        if (px == twipsToPixels(current, dpi))
+            return current;
+        if (shown >= 0 && px == twipsToPixels(shown, dpi))
+            return shown;
+        return pixelsToTwips(px, dpi);
+    };
+    m_clientTwips =
+        QSizeF(keep(pixels.width(), m_clientTwips.width(), m_shownTwips.width(), dpiX()),
+               keep(pixels.height(), m_clientTwips.height(), m_shownTwips.height(), dpiY()));
     // Resize is raised first by the window's showing; sizes before that are
     // the building of the window.
     if (!m_dispatchedPixels.isValid() || pixels == m_dispatchedPixels)

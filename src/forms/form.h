@@ -109,6 +109,7 @@ private:
     Surface *m_surface = nullptr;
     Scale m_scale;
     QSizeF m_clientTwips;
+    QSizeF m_shownTwips{-1, -1};
     QSize m_dispatchedPixels;
     Placement m_placement = Placement::Default;
     std::unique_ptr<layout::Window> m_view;

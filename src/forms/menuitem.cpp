@@ -42,8 +42,10 @@ bool MenuItem::write(const QString &p, const QVariant &value)
 {
     if (p == QLatin1String("Caption")) {
         m_caption = value.toString();
-        m_action->setSeparator(m_caption == QLatin1String("-"));
-        m_action->setText(m_caption);
+        // A separator's text would be drawn as a section title beside its line.
+        const bool separator = m_caption == QLatin1String("-");
+        m_action->setSeparator(separator);
+        m_action->setText(separator ? QString() : m_caption);
         if (m_menu != nullptr)
             m_menu->setTitle(m_caption);
         return true;

@@ -22,10 +22,11 @@ protected:
         QPainter painter(this);
         const QImage &picture = m_owner.picture();
         if (!picture.isNull()) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
             if (m_owner.isImage() && m_owner.stretch())
                 painter.drawImage(rect(), picture);
             else
-                painter.drawImage(0, 0, picture);
+                painter.drawImage(QRectF(QPointF(), m_owner.ownPixels()), picture);
         }
         if (m_owner.border()) {
             painter.setPen(palette().color(QPalette::Dark));
@@ -55,6 +56,19 @@ Picture::Picture(Form &form, QString kind, QString name, Control *container)
         m_widget->setFocusPolicy(Qt::StrongFocus);
 }
 
+QSizeF Picture::ownPixels() const
+{
+    return {m_picture.width() * form().dpiX() / DesignDpi,
+            m_picture.height() * form().dpiY() / DesignDpi};
+}
+
+QSizeF Picture::ownUnits() const
+{
+    const Scale s = form().scale();
+    return {m_picture.width() * TwipsPerInch / DesignDpi / s.twipsPerUnitX,
+            m_picture.height() * TwipsPerInch / DesignDpi / s.twipsPerUnitY};
+}
+
 void Picture::click()
 {
     raise(Event::Click);
@@ -67,10 +81,7 @@ void Picture::paintOnto(QPainter &painter, const QPointF &origin, double scaleX,
         return;
     const QRectF g = geometry();
     const QPointF at(origin.x() + g.left() * scaleX, origin.y() + g.top() * scaleY);
-    // At its own size the picture covers as many device pixels as it covers
-    // units on the screen.
-    const QSizeF own = toUnits(m_picture.size());
-    const QSizeF size = m_isImage && m_stretch ? g.size() : own;
+    const QSizeF size = m_isImage && m_stretch ? g.size() : ownUnits();
     painter.drawImage(QRectF(at, QSizeF(size.width() * scaleX, size.height() * scaleY)), m_picture);
 }
 
@@ -82,7 +93,7 @@ void Picture::fit()
     if (!sizes || m_picture.isNull())
         return;
     QRectF g = geometry();
-    g.setSize(toUnits(m_picture.size()));
+    g.setSize(ownUnits());
     setGeometryUnits(g);
 }
 

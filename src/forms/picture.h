@@ -21,6 +21,8 @@ public:
     [[nodiscard]] bool isImage() const { return m_isImage; }
     [[nodiscard]] bool stretch() const { return m_stretch; }
     [[nodiscard]] bool border() const { return m_border; }
+    // The picture's own size on screen: its pixels at the designs' resolution.
+    [[nodiscard]] QSizeF ownPixels() const;
     void click();
     void paintOnto(QPainter &painter, const QPointF &origin, double scaleX,
                    double scaleY) const override;
@@ -30,6 +32,7 @@ protected:
     bool write(const QString &property, const QVariant &value) override;
 
 private:
+    [[nodiscard]] QSizeF ownUnits() const;
     void fit();
 
     QWidget *m_widget;

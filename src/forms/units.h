@@ -5,6 +5,10 @@
 namespace strumkin::forms {
 
 inline constexpr double TwipsPerInch = 1440.0;
+// The resolution the designs, and the pictures they show, were made at: a
+// picture pixel is 12 twips, so a picture keeps its share of its box at any
+// logical resolution.
+inline constexpr double DesignDpi = 120.0;
 
 // Pixels for a length in twips at a logical resolution; fonts in points use
 // the same resolution, so text and boxes keep their designed proportions.

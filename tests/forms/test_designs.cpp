@@ -1,6 +1,10 @@
 #include "forms/design.h"
 #include "forms/form.h"
+#include "forms/menuitem.h"
+#include "forms/picture.h"
 #include "lessons/kinds.h"
+
+#include <QAction>
 
 #include <QtTest>
 
@@ -32,6 +36,50 @@ private slots:
         QVERIFY(!design.form->windowTitle().isEmpty());
         QVERIFY(design.form->clientSizeTwips().width() > 0);
         QVERIFY(!design.form->allControls().empty());
+    }
+
+    // What a design shows is shown whole and plain at any logical resolution
+    // (this test also runs at 144 dpi): pictures made for 120 dpi within
+    // their boxes, separators without a stray caption.
+    void everyDesignShowsItsPicturesWholeAndSeparatorsBare_data() { everyDesignBuilds_data(); }
+    void everyDesignShowsItsPicturesWholeAndSeparatorsBare()
+    {
+        QFETCH(QString, className);
+        const forms::LoadedDesign design = forms::loadDesign(className);
+        QVERIFY2(design.form, qPrintable(design.error));
+        for (const forms::Control *c : design.form->allControls()) {
+            if (const auto *item = dynamic_cast<const forms::MenuItem *>(c)) {
+                if (item->action()->isSeparator())
+                    QVERIFY2(item->action()->text().isEmpty(), qPrintable(c->name()));
+                continue;
+            }
+            const auto *picture = dynamic_cast<const forms::Picture *>(c);
+            if (picture == nullptr || picture->picture().isNull() ||
+                (picture->isImage() && picture->stretch()))
+                continue;
+            const QSizeF own = picture->ownPixels();
+            const QSize box = c->widget()->size();
+            QVERIFY2(own.width() <= box.width() + 0.5 && own.height() <= box.height() + 0.5,
+                     qPrintable(QStringLiteral("%1: %2x%3 in %4x%5")
+                                    .arg(c->name())
+                                    .arg(own.width())
+                                    .arg(own.height())
+                                    .arg(box.width())
+                                    .arg(box.height())));
+        }
+    }
+
+    // A frame's colour is its caption's; the controls inside keep their own.
+    void aFrameColoursOnlyItsCaption()
+    {
+        const forms::LoadedDesign design = forms::loadDesign(QStringLiteral("frmsecret"));
+        QVERIFY2(design.form, qPrintable(design.error));
+        const forms::Control *frame = design.form->control(QStringLiteral("Frame1"));
+        const forms::Control *inside = design.form->control(QStringLiteral("Label5"));
+        QVERIFY(frame && inside);
+        QCOMPARE(frame->get(QStringLiteral("ForeColor"))->value<QColor>(), QColor(255, 0, 0));
+        QCOMPARE(inside->widget()->palette().color(QPalette::WindowText),
+                 design.form->clientArea()->palette().color(QPalette::WindowText));
     }
 
     void faultyDesignsAreRefused_data()

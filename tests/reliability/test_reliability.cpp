@@ -577,34 +577,34 @@ private slots:
         rig->registry->show(windowName);
         forms::Form &form = window(windowName).form();
         const QSizeF design = form.clientSizeTwips();
+        const QSize first = form.size();
         std::vector<std::pair<const forms::Control *, QRectF>> placed;
         for (const forms::Control *c : form.allControls())
             placed.emplace_back(c, c->geometry());
 
+        // Sizes come as the window system gives them: whole pixels of the
+        // whole window.
         QRandomGenerator random(quint32(qHash(windowName)));
-        const QSizeF screen = rig->screen.sizeInTwips();
-        const QSizeF special[] = {{0, 0},
-                                  {15, 15},
-                                  {0, design.height()},
-                                  {design.width(), 0},
-                                  {15, screen.height() * 4},
-                                  screen * 2,
-                                  {screen.width() * 3, 15}};
+        const QSize screen = (rig->screen.sizeInTwips() * form.dpiX() / 1440).toSize();
+        const QSize special[] = {{0, 0},
+                                 {1, 1},
+                                 {0, first.height()},
+                                 {first.width(), 0},
+                                 {1, screen.height() * 4},
+                                 screen * 2,
+                                 {screen.width() * 3, 1}};
         int sizes = 0;
-        for (const QSizeF &size : special) {
-            form.setClientSizeTwips(size);
+        for (const QSize &size : special) {
+            form.resize(size);
             ++sizes;
         }
         for (int i = sizes; i < count; ++i) {
-            // Whole pixels, as a user drags, and odd twips, as code may set.
-            const double w = random.bounded(2 * int(screen.width()));
-            const double h = random.bounded(2 * int(screen.height()));
-            form.setClientSizeTwips(i % 2 == 0
-                                        ? QSizeF(std::round(w / 15) * 15, std::round(h / 15) * 15)
-                                        : QSizeF(w + random.generateDouble(), h));
+            form.resize(int(random.bounded(2 * screen.width())),
+                        int(random.bounded(2 * screen.height())));
             ++sizes;
         }
-        form.setClientSizeTwips(design);
+        form.resize(first);
+        QCOMPARE(form.size(), first);
 
         int drifted = 0;
         for (const auto &[control, geometry] : placed) {

@@ -266,9 +266,10 @@ class WalkTest : public QObject {
         }
         if (a.kind == Action::Resize) {
             forms::Form &form = window(a.window).form();
-            form.setClientSizeTwips(random.bounded(8) == 0
-                                        ? QSizeF(0, 0)
-                                        : QSizeF(random.bounded(20000), random.bounded(15000)));
+            // As the window system resizes: whole pixels of the whole window.
+            form.resize(random.bounded(8) == 0
+                            ? QSize(0, 0)
+                            : QSize(int(random.bounded(1400)), int(random.bounded(1000))));
             return;
         }
         // Questions are answered at random; so is what the printer does.
