@@ -26,10 +26,10 @@ constexpr double RingRadius = 0.032;
 constexpr double RingWeight = 0.0095;
 constexpr double CrossHalf = 0.027;
 constexpr double CrossWeight = 0.0105;
-// The barre's slur: its ends stand this far above its row, its crown rises
-// this much more, and it is this thick at the crown.
-constexpr double SlurGap = 0.016;
-constexpr double SlurRise = 0.068;
+// The barre's slur lies in its own fret's row: its ends in the dots of the
+// end strings, its crown this far below the fret line above, this thick at
+// the crown and this thick at the ends.
+constexpr double SlurClearance = 0.016;
 constexpr double SlurWeight = 0.024;
 constexpr double SlurTip = 0.007;
 // The position label: sizes of its number and of "fr", its least gap after
@@ -95,23 +95,22 @@ private:
     bool m_snaps;
 };
 
-void drawSlur(QPainter &painter, double left, double right, double baseY, double em)
+void drawSlur(QPainter &painter, double left, double right, double baseY, double crownY,
+              double weight, double tip)
 {
     // A slur as engravers cut it: a crescent, full at the crown and blunt,
     // not vanishing, at the ends.
-    const auto curve = [&](QPainterPath &path, double from, double to, double endY, double crownY) {
+    const auto curve = [&](QPainterPath &path, double from, double to, double endY, double topY) {
         // Controls a quarter in, lifted 4/3 of the rise, crown the curve at
-        // exactly crownY with shoulders fuller than a circle's.
-        const double control = endY + (crownY - endY) * 4.0 / 3.0;
+        // exactly topY with shoulders fuller than a circle's.
+        const double control = endY + (topY - endY) * 4.0 / 3.0;
         path.cubicTo(QPointF(from + (to - from) / 4, control),
                      QPointF(to - (to - from) / 4, control), QPointF(to, endY));
     };
-    const double crown = baseY - SlurRise * em;
-    const double tip = baseY - SlurTip * em;
-    QPainterPath path(QPointF(left, tip));
-    curve(path, left, right, tip, crown);
+    QPainterPath path(QPointF(left, baseY - tip));
+    curve(path, left, right, baseY - tip, crownY);
     path.lineTo(right, baseY);
-    curve(path, right, left, baseY, crown + SlurWeight * em);
+    curve(path, right, left, baseY, crownY + weight);
     path.closeSubpath();
     painter.drawPath(path);
 }
@@ -239,11 +238,9 @@ void DiagramLabel::paint(QPainter &painter, const QRectF &given) const
         painter.drawRect(QRectF(left, lineAt[i] - fret / 2, right - left, fret));
     // The nut grows upwards from where the top fret line would be, so the
     // first row keeps the height of the others.
-    double rowTop = top;
     if (shape->firstFret == 1) {
         const double nut = grid.weightY(NutWeight);
-        rowTop = lineAt[0] + fret / 2 - nut;
-        painter.drawRect(QRectF(left, rowTop, right - left, nut));
+        painter.drawRect(QRectF(left, lineAt[0] + fret / 2 - nut, right - left, nut));
     }
 
     const double radius = DotRadius * grid.em();
@@ -256,10 +253,12 @@ void DiagramLabel::paint(QPainter &painter, const QRectF &given) const
     }
 
     if (shape->barre.fret > 0) {
+        // At the barred fret, over its dots, so that it reads as that fret.
         const int row = shape->barre.fret - shape->firstFret + 1;
-        const double above = row == 1 ? rowTop : lineAt[row - 1] - fret / 2;
+        const double crown = lineAt[row - 1] + fret / 2 + grid.weightY(SlurClearance);
         drawSlur(painter, stringAt[shape->barre.lowString], stringAt[shape->barre.highString],
-                 above - SlurGap * grid.em(), grid.em());
+                 (lineAt[row - 1] + lineAt[row]) / 2, crown, grid.weightY(SlurWeight),
+                 SlurTip * grid.em());
     }
 
     painter.setBrush(Qt::NoBrush);

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QProcess>
 #include <QtTest>
 
@@ -22,6 +23,205 @@ namespace {
 const QStringList pages{QStringLiteral("frmA"), QStringLiteral("frmb"), QStringLiteral("frmC"),
                         QStringLiteral("frmD"), QStringLiteral("frmE"), QStringLiteral("frmF"),
                         QStringLiteral("frmG")};
+
+// A diagram as its widget shows it, read back from the pixels: the page's
+// white ink on black.
+class DiagramReading {
+public:
+    struct Run {
+        int from; // first pixel
+        int to;   // last pixel
+    };
+
+    explicit DiagramReading(const lessons::DiagramLabel &label)
+    {
+        QWidget *w = label.widget();
+        m_em = w->font().pointSizeF() * w->logicalDpiY() / 72.0;
+        m_image = QImage(w->size(), QImage::Format_RGB32);
+        m_image.fill(Qt::black);
+        w->render(&m_image, QPoint(), QRegion(), QWidget::DrawChildren);
+        if (qEnvironmentVariableIsSet("SHOTS")) {
+            static int n = 0;
+            m_image.scaled(m_image.size() * 4)
+                .save(QStringLiteral("/tmp/diag/%1-%2.png")
+                          .arg(QString::fromLatin1(QTest::currentDataTag())
+                                   .replace(QLatin1Char(' '), QLatin1Char('_')))
+                          .arg(n++));
+            QWidget *f = w->window();
+            QImage page(f->size(), QImage::Format_RGB32);
+            f->render(&page);
+            page.save(QStringLiteral("/tmp/diag/page-%1.png")
+                          .arg(QString::fromLatin1(QTest::currentDataTag())
+                                   .replace(QLatin1Char(' '), QLatin1Char('_'))));
+        }
+        readStrings();
+        readLines();
+        readDots();
+    }
+
+    [[nodiscard]] double em() const { return m_em; }
+    [[nodiscard]] int width() const { return m_image.width(); }
+    [[nodiscard]] int height() const { return m_image.height(); }
+    [[nodiscard]] bool ink(int x, int y) const
+    {
+        if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height())
+            return false;
+        const QColor c = m_image.pixelColor(x, y);
+        return std::max({c.red(), c.green(), c.blue()}) >= 128;
+    }
+    // The smallest rectangle holding all ink.
+    [[nodiscard]] QRect inkBounds() const
+    {
+        QRect bounds;
+        for (int y = 0; y < height(); ++y) {
+            for (int x = 0; x < width(); ++x) {
+                if (ink(x, y))
+                    bounds |= QRect(x, y, 1, 1);
+            }
+        }
+        return bounds;
+    }
+    // Centres of the strings, left to right: columns inked down most of the
+    // fretboard.
+    [[nodiscard]] const QList<double> &strings() const { return m_strings; }
+    // The fret lines, the nut being the thick first one: rows inked across
+    // from the first string to the last.
+    [[nodiscard]] const QList<Run> &lines() const { return m_lines; }
+    // Centres of the dots: whatever is inked all around, as only a dot is.
+    [[nodiscard]] const QList<QPointF> &dots() const { return m_dots; }
+
+    // The fret row (from 1) a height lies in, 0 outside the fretboard.
+    [[nodiscard]] int rowAt(double y) const
+    {
+        for (qsizetype i = 1; i < m_lines.size(); ++i) {
+            if (y > m_lines[i - 1].to + 1 && y < m_lines[i].from)
+                return static_cast<int>(i);
+        }
+        return 0;
+    }
+    // The middle of a row, between its two lines.
+    [[nodiscard]] double rowCentre(int row) const
+    {
+        return (m_lines[row - 1].to + 1 + m_lines[row].from) / 2.0;
+    }
+    // The string nearest a column, -1 when none is within half a pitch.
+    [[nodiscard]] int stringAt(double x) const
+    {
+        const double pitch = lessons::diagram::StringPitch * m_em;
+        for (qsizetype i = 0; i < m_strings.size(); ++i) {
+            if (std::abs(m_strings[i] - x) < pitch / 2)
+                return static_cast<int>(i);
+        }
+        return -1;
+    }
+    // Whether a pixel belongs to a dot, its smoothed edge included.
+    [[nodiscard]] bool onDot(int x, int y) const
+    {
+        const double reach = lessons::diagram::DotRadius * m_em + 1.5;
+        return std::any_of(m_dots.begin(), m_dots.end(), [&](const QPointF &d) {
+            return std::hypot(x + 0.5 - d.x(), y + 0.5 - d.y()) <= reach;
+        });
+    }
+    [[nodiscard]] bool onLine(int y) const
+    {
+        return std::any_of(m_lines.begin(), m_lines.end(),
+                           [&](const Run &r) { return y >= r.from && y <= r.to; });
+    }
+
+private:
+    static QList<Run> runs(const QList<int> &marked)
+    {
+        QList<Run> found;
+        for (const int i : marked) {
+            if (!found.isEmpty() && found.back().to == i - 1)
+                found.back().to = i;
+            else
+                found.append({i, i});
+        }
+        return found;
+    }
+    void readStrings()
+    {
+        QList<int> columns;
+        for (int x = 0; x < width(); ++x) {
+            int longest = 0;
+            int length = 0;
+            for (int y = 0; y < height(); ++y) {
+                length = ink(x, y) ? length + 1 : 0;
+                longest = std::max(longest, length);
+            }
+            if (longest >= 3 * lessons::diagram::FretSpacing * m_em)
+                columns.append(x);
+        }
+        for (const Run &r : runs(columns))
+            m_strings.append((r.from + r.to + 1) / 2.0);
+    }
+    void readLines()
+    {
+        if (m_strings.size() < 2)
+            return;
+        const int left = static_cast<int>(m_strings.front());
+        const int right = static_cast<int>(m_strings.back());
+        QList<int> rows;
+        for (int y = 0; y < height(); ++y) {
+            int inked = 0;
+            for (int x = left; x <= right; ++x)
+                inked += ink(x, y) ? 1 : 0;
+            if (inked >= 0.9 * (right - left + 1))
+                rows.append(y);
+        }
+        m_lines = runs(rows);
+    }
+    void readDots()
+    {
+        // What is left of the ink shrunk by a square that is thicker than
+        // any stroke, the nut included, but fits inside a dot: the dots.
+        const int half = std::max(1, static_cast<int>(lessons::diagram::DotRadius * m_em / 2));
+        std::vector<std::vector<bool>> core(width(), std::vector<bool>(height(), false));
+        for (int y = 0; y < height(); ++y) {
+            for (int x = 0; x < width(); ++x) {
+                bool all = true;
+                for (int dy = -half; dy <= half && all; ++dy) {
+                    for (int dx = -half; dx <= half && all; ++dx)
+                        all = ink(x + dx, y + dy);
+                }
+                core[x][y] = all;
+            }
+        }
+        for (int y = 0; y < height(); ++y) {
+            for (int x = 0; x < width(); ++x) {
+                if (!core[x][y])
+                    continue;
+                QPointF sum;
+                int count = 0;
+                std::vector<QPoint> pending{QPoint(x, y)};
+                core[x][y] = false;
+                while (!pending.empty()) {
+                    const QPoint p = pending.back();
+                    pending.pop_back();
+                    sum += QPointF(p) + QPointF(0.5, 0.5);
+                    ++count;
+                    for (const QPoint step :
+                         {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                        const QPoint q = p + step;
+                        if (q.x() >= 0 && q.y() >= 0 && q.x() < width() && q.y() < height() &&
+                            core[q.x()][q.y()]) {
+                            core[q.x()][q.y()] = false;
+                            pending.push_back(q);
+                        }
+                    }
+                }
+                m_dots.append(sum / count);
+            }
+        }
+    }
+
+    double m_em = 0;
+    QImage m_image;
+    QList<double> m_strings;
+    QList<Run> m_lines;
+    QList<QPointF> m_dots;
+};
 
 } // namespace
 
@@ -380,6 +580,65 @@ private slots:
             glyph.y() + lessons::diagram::rowCentreY(fret - voicing->firstFret + 1) * em;
         QVERIFY2(std::abs(pointsAt - rowAt) <= 0.5 * lessons::diagram::FretSpacing * em,
                  qPrintable(QStringLiteral("marker at %1, row at %2").arg(pointsAt).arg(rowAt)));
+    }
+
+    // A barre reads as the fret its dots are at: half way between each two
+    // strings it holds, its ink lies within that fret's row, clear of the
+    // fret lines.
+    void barreLiesInItsFretsRow_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("diagramName");
+        QTest::addColumn<QSize>("size");
+        const std::pair<const char *, const char *> barred[] = {
+            {"frmb", "Label2"}, {"frmb", "Label6"}, {"frmC", "Label6"},
+            {"frmF", "Label2"}, {"frmF", "Label6"}, {"frmG", "Label6"},
+        };
+        for (const auto &[window, diagram] : barred) {
+            QTest::addRow("%s %s as designed", window, diagram)
+                << window << diagram << QSize(430, 426);
+        }
+    }
+    void barreLiesInItsFretsRow()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, diagramName);
+        QFETCH(QSize, size);
+        open(window);
+        page(window).form().resize(size);
+        const auto &diagram = page(window).controlAs<lessons::DiagramLabel>(diagramName);
+        const lessons::Voicing &v = *diagram.voicing();
+        QVERIFY(v.barre.fret > 0);
+        const DiagramReading drawn(diagram);
+        QCOMPARE(drawn.strings().size(), lessons::StringCount);
+        QCOMPARE(drawn.lines().size(), lessons::diagram::FretRows + 1);
+        const int row = v.barre.fret - v.firstFret + 1;
+        const int below = drawn.lines().at(row - 1).to;
+        const int above = drawn.lines().at(row).from;
+        for (int s = v.barre.lowString; s < v.barre.highString; ++s) {
+            const int x = static_cast<int>((drawn.strings().at(s) + drawn.strings().at(s + 1)) / 2);
+            QList<int> barre;
+            for (int y = 0; y < drawn.height(); ++y) {
+                if (drawn.ink(x, y) && !drawn.onLine(y) && !drawn.onDot(x, y))
+                    barre.append(y);
+            }
+            // Beside a dot the barre may run into the dot; in its middle it
+            // stands clear.
+            if (barre.isEmpty()) {
+                QVERIFY2(s != (v.barre.lowString + v.barre.highString) / 2,
+                         qPrintable(QStringLiteral("no barre after string %1").arg(s)));
+                continue;
+            }
+            QVERIFY2(barre.front() > below && barre.back() < above,
+                     qPrintable(QStringLiteral("after string %1 the barre is inked from %2 to %3, "
+                                               "row %4 from %5 to %6")
+                                    .arg(s)
+                                    .arg(barre.front())
+                                    .arg(barre.back())
+                                    .arg(row)
+                                    .arg(below + 1)
+                                    .arg(above - 1)));
+        }
     }
 };
 
