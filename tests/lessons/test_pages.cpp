@@ -223,6 +223,26 @@ private:
     QList<QPointF> m_dots;
 };
 
+struct DiagramSide {
+    const char *window;
+    const char *diagram;
+    const char *fingers;
+    const char *marker;
+    int fret;
+};
+
+// Every diagram of the pages with the labels it lines up with: its finger
+// row, and the fret marker with the fret it points at.
+const DiagramSide diagramSides[] = {
+    {"frmA", "Label2", "Label4", "Label9", 2}, {"frmA", "Label6", "Label11", "Label12", 1},
+    {"frmb", "Label2", "Label4", "Label9", 2}, {"frmb", "Label6", "Label11", "Label10", 2},
+    {"frmC", "Label2", "Label4", "Label9", 1}, {"frmC", "Label6", "Label11", "Label10", 3},
+    {"frmD", "Label2", "Label4", "Label9", 1}, {"frmD", "Label6", "Label11", "", 0},
+    {"frmE", "Label2", "Label4", "Label9", 1}, {"frmE", "Label6", "Label11", "Label5", 2},
+    {"frmF", "Label2", "Label4", "Label9", 1}, {"frmF", "Label6", "Label11", "Label5", 1},
+    {"frmG", "Label2", "Label4", "Label9", 2}, {"frmG", "Label6", "Label11", "Label5", 3},
+};
+
 } // namespace
 
 class PagesTest : public QObject {
@@ -496,7 +516,9 @@ private slots:
     }
 
     // What a user checks on a page: each finger-row digit under the string
-    // it names and each fret marker at its row, as designed and enlarged.
+    // it names and each fret marker at its row, as designed and enlarged up to
+    // a page filling a large screen, where the labels have moved far from
+    // where they were designed while the diagram keeps its size.
     void diagramsLineUpWithTheirLabels_data()
     {
         QTest::addColumn<QString>("window");
@@ -505,21 +527,8 @@ private slots:
         QTest::addColumn<QString>("marker");
         QTest::addColumn<int>("fret");
         QTest::addColumn<double>("factor");
-        struct Side {
-            const char *window, *diagram, *fingers, *marker;
-            int fret;
-        };
-        const Side sides[] = {
-            {"frmA", "Label2", "Label4", "Label9", 2}, {"frmA", "Label6", "Label11", "Label12", 1},
-            {"frmb", "Label2", "Label4", "Label9", 2}, {"frmb", "Label6", "Label11", "Label10", 2},
-            {"frmC", "Label2", "Label4", "Label9", 1}, {"frmC", "Label6", "Label11", "Label10", 3},
-            {"frmD", "Label2", "Label4", "Label9", 1}, {"frmD", "Label6", "Label11", "", 0},
-            {"frmE", "Label2", "Label4", "Label9", 1}, {"frmE", "Label6", "Label11", "Label5", 2},
-            {"frmF", "Label2", "Label4", "Label9", 1}, {"frmF", "Label6", "Label11", "Label5", 1},
-            {"frmG", "Label2", "Label4", "Label9", 2}, {"frmG", "Label6", "Label11", "Label5", 3},
-        };
-        for (const Side &side : sides) {
-            for (const double factor : {1.0, 1.5}) {
+        for (const DiagramSide &side : diagramSides) {
+            for (const double factor : {1.0, 1.5, 2.2, 2.7, 5.0}) {
                 QTest::addRow("%s %s at %g", side.window, side.diagram, factor)
                     << side.window << side.diagram << side.fingers << side.marker << side.fret
                     << factor;
@@ -540,14 +549,18 @@ private slots:
         const auto &diagram = page(window).controlAs<lessons::DiagramLabel>(diagramName);
         const lessons::Voicing *voicing = diagram.voicing();
         QVERIFY(voicing);
-        const double em = diagram.widget()->font().pointSizeF() * 20; // twips
-        const QPointF glyph = diagram.geometry().topLeft() + diagram.drift();
+        // Where the strings and rows are drawn, in the window's twips.
+        const DiagramReading drawn(diagram);
+        QCOMPARE(drawn.strings().size(), lessons::StringCount);
+        QCOMPARE(drawn.lines().size(), lessons::diagram::FretRows + 1);
+        const QPoint at = diagram.widget()->pos();
+        const double twipsPerPixel = 1440.0 / form.dpiX();
+        const double pitch = lessons::diagram::StringPitch * drawn.em() * twipsPerPixel;
 
         // Digits name the fretted strings from low E up, in order.
         const forms::Control &row = page(window).control(fingers);
         const QString text = row.get(QStringLiteral("Caption"))->toString();
         const QFontMetricsF metrics(row.widget()->font(), row.widget());
-        const double twipsPerPixel = 1440.0 / form.dpiX();
         QVERIFY(metrics.horizontalAdvance(text) * twipsPerPixel <= row.geometry().width());
         int string = -1;
         for (qsizetype k = 0; k < text.size(); ++k) {
@@ -560,8 +573,7 @@ private slots:
             const double digit = row.geometry().left() + (metrics.horizontalAdvance(text.left(k)) +
                                                           metrics.horizontalAdvance(text[k]) / 2) *
                                                              twipsPerPixel;
-            const double under = glyph.x() + lessons::diagram::stringX(string) * em;
-            const double pitch = lessons::diagram::StringPitch * em;
+            const double under = (at.x() + drawn.strings().at(string)) * twipsPerPixel;
             QVERIFY2(std::abs(digit - under) < 0.35 * pitch,
                      qPrintable(QStringLiteral("digit %1 at %2, string %3 at %4")
                                     .arg(text[k])
@@ -577,9 +589,120 @@ private slots:
             label.geometry().top() +
             QFontMetricsF(label.widget()->font(), label.widget()).height() / 2 * twipsPerPixel;
         const double rowAt =
-            glyph.y() + lessons::diagram::rowCentreY(fret - voicing->firstFret + 1) * em;
-        QVERIFY2(std::abs(pointsAt - rowAt) <= 0.5 * lessons::diagram::FretSpacing * em,
+            (at.y() + drawn.rowCentre(fret - voicing->firstFret + 1)) * twipsPerPixel;
+        const double spacing = lessons::diagram::FretSpacing * drawn.em() * twipsPerPixel;
+        QVERIFY2(std::abs(pointsAt - rowAt) <= 0.5 * spacing,
                  qPrintable(QStringLiteral("marker at %1, row at %2").arg(pointsAt).arg(rowAt)));
+    }
+
+    // The page resized as the window system does it, from a tiny window to
+    // one filling the largest screen: every part of both diagrams is drawn,
+    // none cut by the diagram's widget, nor by the window where it can hold
+    // the diagram.
+    void diagramsAreDrawnWhole_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("diagramName");
+        QTest::addColumn<QSize>("size");
+        const std::pair<const char *, QSize> sizes[] = {
+            {"tiny", QSize(120, 100)},
+            {"half", QSize(215, 213)},
+            {"as designed", QSize(430, 426)},
+            {"twice as large", QSize(860, 852)},
+            {"2.2 times as high", QSize(1000, 940)},
+            {"1600x1160", QSize(1600, 1160)},
+            {"maximised on a 1920x1200 screen", QSize(1920, 1137)},
+            {"on a 3840x2160 screen", QSize(3840, 2160)},
+        };
+        for (const DiagramSide &side : diagramSides) {
+            for (const auto &[name, size] : sizes) {
+                QTest::addRow("%s %s %s", side.window, side.diagram, name)
+                    << side.window << side.diagram << size;
+            }
+        }
+    }
+    void diagramsAreDrawnWhole()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, diagramName);
+        QFETCH(QSize, size);
+        open(window);
+        forms::Form &form = page(window).form();
+        form.resize(size);
+        QCOMPARE(form.clientArea()->size(), size);
+        const auto &diagram = page(window).controlAs<lessons::DiagramLabel>(diagramName);
+        const lessons::Voicing &v = *diagram.voicing();
+        const DiagramReading drawn(diagram);
+
+        // A dot for each fretted string.
+        QList<QPoint> expected;
+        for (int s = 0; s < lessons::StringCount; ++s) {
+            if (v.frets[s] > lessons::Open)
+                expected.append(QPoint(s, v.frets[s] - v.firstFret + 1));
+        }
+        QVERIFY2(
+            drawn.dots().size() == expected.size(),
+            qPrintable(
+                QStringLiteral("%1 dots of %2").arg(drawn.dots().size()).arg(expected.size())));
+        // Clear of the widget's edges, where it would be cut off.
+        const QRect ink = drawn.inkBounds();
+        QVERIFY2(QRect(1, 1, drawn.width() - 2, drawn.height() - 2).contains(ink),
+                 qPrintable(QStringLiteral("ink at %1,%2 %3x%4 in %5x%6")
+                                .arg(ink.x())
+                                .arg(ink.y())
+                                .arg(ink.width())
+                                .arg(ink.height())
+                                .arg(drawn.width())
+                                .arg(drawn.height())));
+        QCOMPARE(drawn.strings().size(), lessons::StringCount);
+        QCOMPARE(drawn.lines().size(), lessons::diagram::FretRows + 1);
+        // Each dot on its string at its fret.
+        QList<QPoint> dots;
+        for (const QPointF &d : drawn.dots())
+            dots.append(QPoint(drawn.stringAt(d.x()), drawn.rowAt(d.y())));
+        const auto order = [](const QPoint &a, const QPoint &b) {
+            return std::pair(a.x(), a.y()) < std::pair(b.x(), b.y());
+        };
+        std::sort(dots.begin(), dots.end(), order);
+        QCOMPARE(dots, expected);
+        // A circle or a cross above each string played open or muted, and
+        // nothing above the others.
+        const double em = drawn.em();
+        const int nut = drawn.lines().front().from;
+        for (int s = 0; s < lessons::StringCount; ++s) {
+            const int x = static_cast<int>(drawn.strings().at(s));
+            const int reach = static_cast<int>(0.04 * em);
+            int above = 0;
+            for (int y = 0; y < nut; ++y) {
+                for (int dx = -reach; dx <= reach; ++dx)
+                    above += drawn.ink(x + dx, y) ? 1 : 0;
+            }
+            QVERIFY2((above > 0) == (v.frets[s] <= lessons::Open),
+                     qPrintable(QStringLiteral("string %1: %2 inked above").arg(s).arg(above)));
+        }
+        // The position label beside the first row, past the last string's
+        // dots; nothing there at the nut.
+        const int past =
+            static_cast<int>(drawn.strings().back() + lessons::diagram::DotRadius * em) + 2;
+        int beside = 0;
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = past; x < drawn.width(); ++x) {
+                if (drawn.ink(x, y)) {
+                    QCOMPARE(drawn.rowAt(y), 1);
+                    ++beside;
+                }
+            }
+        }
+        QCOMPARE(beside > 0, v.firstFret > 1);
+        // Where the window can hold the diagram, all of it is inside.
+        const QRect shown = ink.translated(diagram.widget()->pos());
+        if (size.width() >= ink.width() && size.height() >= ink.height())
+            QVERIFY2(QRect(QPoint(), size).contains(shown),
+                     qPrintable(QStringLiteral("ink at %1,%2 to %3,%4")
+                                    .arg(shown.left())
+                                    .arg(shown.top())
+                                    .arg(shown.right())
+                                    .arg(shown.bottom())));
     }
 
     // A barre reads as the fret its dots are at: half way between each two
@@ -597,6 +720,8 @@ private slots:
         for (const auto &[window, diagram] : barred) {
             QTest::addRow("%s %s as designed", window, diagram)
                 << window << diagram << QSize(430, 426);
+            QTest::addRow("%s %s at 1600x1160", window, diagram)
+                << window << diagram << QSize(1600, 1160);
         }
     }
     void barreLiesInItsFretsRow()
