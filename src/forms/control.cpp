@@ -193,6 +193,8 @@ void Control::setGeometryUnits(const QRectF &geometry)
 {
     m_geometry = geometry;
     applyGeometry();
+    for (Control *follower : m_followers)
+        follower->leaderMoved();
 }
 
 void Control::applyGeometry()

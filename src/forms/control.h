@@ -8,6 +8,7 @@
 #include <QVariant>
 
 #include <optional>
+#include <vector>
 
 class QPainter;
 class QWidget;
@@ -61,6 +62,10 @@ public:
     // can take note of the others.
     virtual void loaded() {}
 
+    // From now on tells the follower, through leaderMoved, of every change of
+    // this control's geometry.
+    void addFollower(Control &follower) { m_followers.push_back(&follower); }
+
     // layout::Control
     [[nodiscard]] std::optional<layout::Value> property(std::string_view name) const override;
     bool setProperty(std::string_view name, const layout::Value &value) override;
@@ -77,6 +82,8 @@ protected:
     [[nodiscard]] virtual bool acceptsSize() const { return hasPosition(); }
 
     void setGeometryUnits(const QRectF &geometry);
+    // A control this one follows was moved or resized.
+    virtual void leaderMoved() {}
     void raise(Event event);
     // Pixel rectangle of a rectangle in this control's container units.
     [[nodiscard]] QRect toPixels(const QRectF &units) const;
@@ -90,6 +97,7 @@ private:
     QRectF m_geometry;
     int m_tabIndex = -1;
     bool m_tabStop = true;
+    std::vector<Control *> m_followers;
 };
 
 } // namespace strumkin::forms

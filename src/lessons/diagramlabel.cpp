@@ -3,6 +3,7 @@
 #include "forms/form.h"
 #include "lessons/diagramgeometry.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace strumkin::lessons {
 
@@ -26,10 +28,10 @@ constexpr double RingRadius = 0.032;
 constexpr double RingWeight = 0.0095;
 constexpr double CrossHalf = 0.027;
 constexpr double CrossWeight = 0.0105;
-// The barre's slur: its ends stand this far above its row, its crown rises
-// this much more, and it is this thick at the crown.
-constexpr double SlurGap = 0.016;
-constexpr double SlurRise = 0.068;
+// The barre's slur lies in its own fret's row: its ends in the dots of the
+// end strings, its crown this far below the fret line above, this thick at
+// the crown and this thick at the ends.
+constexpr double SlurClearance = 0.016;
 constexpr double SlurWeight = 0.024;
 constexpr double SlurTip = 0.007;
 // The position label: sizes of its number and of "fr", its least gap after
@@ -38,6 +40,11 @@ constexpr double NumberSize = 0.108;
 constexpr double SuffixSize = 0.074;
 constexpr double PositionGap = 0.007;
 constexpr double PositionMargin = 0.002;
+// Nothing of a diagram is drawn above the tops of its open-string circles.
+constexpr double InkTop = MarkY - RingRadius - RingWeight;
+// Room on screen around the glyph's box, in pixels, for strokes put on whole
+// pixels and their smoothed edges.
+constexpr int Pad = 2;
 
 // Lays the diagram out on the painter's device pixels: at screen sizes a
 // line a pixel wide straddling two pixels draws as a grey smear, so line
@@ -95,26 +102,57 @@ private:
     bool m_snaps;
 };
 
-void drawSlur(QPainter &painter, double left, double right, double baseY, double em)
+void drawSlur(QPainter &painter, double left, double right, double baseY, double crownY,
+              double weight, double tip)
 {
     // A slur as engravers cut it: a crescent, full at the crown and blunt,
     // not vanishing, at the ends.
-    const auto curve = [&](QPainterPath &path, double from, double to, double endY, double crownY) {
+    const auto curve = [&](QPainterPath &path, double from, double to, double endY, double topY) {
         // Controls a quarter in, lifted 4/3 of the rise, crown the curve at
-        // exactly crownY with shoulders fuller than a circle's.
-        const double control = endY + (crownY - endY) * 4.0 / 3.0;
+        // exactly topY with shoulders fuller than a circle's.
+        const double control = endY + (topY - endY) * 4.0 / 3.0;
         path.cubicTo(QPointF(from + (to - from) / 4, control),
                      QPointF(to - (to - from) / 4, control), QPointF(to, endY));
     };
-    const double crown = baseY - SlurRise * em;
-    const double tip = baseY - SlurTip * em;
-    QPainterPath path(QPointF(left, tip));
-    curve(path, left, right, tip, crown);
+    QPainterPath path(QPointF(left, baseY - tip));
+    curve(path, left, right, baseY - tip, crownY);
     path.lineTo(right, baseY);
-    curve(path, right, left, baseY, crown + SlurWeight * em);
+    curve(path, right, left, baseY, crownY + weight);
     path.closeSubpath();
     painter.drawPath(path);
 }
+
+// How far to move a span [from, to) so that it lies within [0, size): not at
+// all when it does, to the start when it is longer than that.
+int shiftInto(int from, int to, int size)
+{
+    int shift = 0;
+    if (to > size)
+        shift = size - to;
+    if (from + shift < 0)
+        shift = -from;
+    return shift;
+}
+
+// Calls back when the watched widget is resized.
+class ResizeWatcher final : public QObject {
+public:
+    ResizeWatcher(QWidget &watched, std::function<void()> resized) : m_resized(std::move(resized))
+    {
+        watched.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize)
+            m_resized();
+        return false;
+    }
+
+private:
+    std::function<void()> m_resized;
+};
 
 } // namespace
 
@@ -137,39 +175,62 @@ QSize DiagramLabel::naturalSize() const
             static_cast<int>(std::ceil(BoxHeight * em - 1e-9))};
 }
 
-int DiagramLabel::margin() const
-{
-    // Enough for the window at twice its designed size.
-    return static_cast<int>(
-        std::ceil(0.6 * widget()->font().pointSizeF() * widget()->logicalDpiY() / 72.0));
-}
-
 void DiagramLabel::applyGeometry()
 {
-    Label::applyGeometry();
-    const int m = margin();
-    widget()->setGeometry(widget()->geometry().adjusted(-m, -m, m, m));
+    place();
+}
+
+void DiagramLabel::leaderMoved()
+{
+    place();
+}
+
+void DiagramLabel::place()
+{
+    QWidget *w = widget();
+    const QSize glyph = naturalSize();
+    QRect box(toPixels(QRectF(geometry().topLeft() + drift(), QSizeF())).topLeft(), glyph);
+    // Where the area cannot hold the glyph where its labels put it, the
+    // window's edge would cut it: it moves in, as little as keeps it whole,
+    // and shows its top left where the area is smaller than the drawing.
+    const QWidget *area = w->parentWidget();
+    if (area != nullptr && !area->size().isEmpty()) {
+        const double em = w->font().pointSizeF() * w->logicalDpiY() / 72.0;
+        const int inkTop = box.top() + static_cast<int>(std::floor(InkTop * em));
+        box.translate(shiftInto(box.left(), box.left() + glyph.width(), area->width()),
+                      shiftInto(inkTop, box.top() + glyph.height(), area->height()));
+    }
+    w->setGeometry(box.adjusted(-Pad, -Pad, Pad, Pad));
 }
 
 void DiagramLabel::loaded()
 {
-    const auto gap = [this](const QString &other, bool across) {
-        const forms::Control *c = form().control(other);
-        if (c == nullptr)
+    m_acrossLabel = form().control(m_across);
+    m_downLabel = form().control(m_down);
+    const auto gap = [this](const forms::Control *other, bool across) {
+        if (other == nullptr)
             return 0.0;
-        return across ? c->geometry().left() - geometry().left()
-                      : c->geometry().top() - geometry().top();
+        return across ? other->geometry().left() - geometry().left()
+                      : other->geometry().top() - geometry().top();
     };
-    m_designGap = QPointF(gap(m_across, true), gap(m_down, false));
+    m_designGap = QPointF(gap(m_acrossLabel, true), gap(m_downLabel, false));
+    // The labels may be moved after this one while the window is resized.
+    for (forms::Control *c : {m_acrossLabel, m_downLabel}) {
+        if (c != nullptr)
+            c->addFollower(*this);
+    }
+    if (QWidget *area = widget()->parentWidget())
+        m_areaWatcher = std::make_unique<ResizeWatcher>(*area, [this] { place(); });
+    place();
 }
 
 QPointF DiagramLabel::drift() const
 {
     QPointF drift;
-    if (const forms::Control *c = form().control(m_across))
-        drift.setX(c->geometry().left() - geometry().left() - m_designGap.x());
-    if (const forms::Control *c = form().control(m_down))
-        drift.setY(c->geometry().top() - geometry().top() - m_designGap.y());
+    if (m_acrossLabel != nullptr)
+        drift.setX(m_acrossLabel->geometry().left() - geometry().left() - m_designGap.x());
+    if (m_downLabel != nullptr)
+        drift.setY(m_downLabel->geometry().top() - geometry().top() - m_designGap.y());
     return drift;
 }
 
@@ -200,16 +261,8 @@ void DiagramLabel::paint(QPainter &painter, const QRectF &given) const
     const double points = widget()->font().pointSizeF();
     if (shape == nullptr || device == nullptr || points <= 0)
         return;
-    QRectF box = given;
-    if (device == widget()) {
-        // On screen the widget has room around the box for the drift.
-        const forms::Scale s = form().scale();
-        const QPointF d = drift();
-        const int m = margin();
-        box = given.adjusted(m, m, -m, -m)
-                  .translated(d.x() * s.twipsPerUnitX * form().dpiX() / forms::TwipsPerInch,
-                              d.y() * s.twipsPerUnitY * form().dpiY() / forms::TwipsPerInch);
-    }
+    // On screen the widget is placed around the glyph, where it stands.
+    const QRectF box = device == widget() ? given.adjusted(Pad, Pad, -Pad, -Pad) : given;
     // The ems a glyph of this size has on this device: printer dots on paper,
     // widget pixels on screen.
     const Grid grid(painter, box.topLeft(), points * device->logicalDpiY() / 72.0);
@@ -239,11 +292,9 @@ void DiagramLabel::paint(QPainter &painter, const QRectF &given) const
         painter.drawRect(QRectF(left, lineAt[i] - fret / 2, right - left, fret));
     // The nut grows upwards from where the top fret line would be, so the
     // first row keeps the height of the others.
-    double rowTop = top;
     if (shape->firstFret == 1) {
         const double nut = grid.weightY(NutWeight);
-        rowTop = lineAt[0] + fret / 2 - nut;
-        painter.drawRect(QRectF(left, rowTop, right - left, nut));
+        painter.drawRect(QRectF(left, lineAt[0] + fret / 2 - nut, right - left, nut));
     }
 
     const double radius = DotRadius * grid.em();
@@ -256,10 +307,12 @@ void DiagramLabel::paint(QPainter &painter, const QRectF &given) const
     }
 
     if (shape->barre.fret > 0) {
+        // At the barred fret, over its dots, so that it reads as that fret.
         const int row = shape->barre.fret - shape->firstFret + 1;
-        const double above = row == 1 ? rowTop : lineAt[row - 1] - fret / 2;
+        const double crown = lineAt[row - 1] + fret / 2 + grid.weightY(SlurClearance);
         drawSlur(painter, stringAt[shape->barre.lowString], stringAt[shape->barre.highString],
-                 above - SlurGap * grid.em(), grid.em());
+                 (lineAt[row - 1] + lineAt[row]) / 2, crown, grid.weightY(SlurWeight),
+                 SlurTip * grid.em());
     }
 
     painter.setBrush(Qt::NoBrush);

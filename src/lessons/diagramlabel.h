@@ -3,7 +3,10 @@
 #include "forms/label.h"
 #include "lessons/voicing.h"
 
+#include <QObject>
 #include <QPointF>
+
+#include <memory>
 
 namespace strumkin::lessons {
 
@@ -22,26 +25,31 @@ public:
     // The glyph box, for any caption.
     [[nodiscard]] QSize naturalSize() const override;
 
-    // How far the glyph stands from its box, in the window's units: it keeps
-    // its designed distance to the labels it lines up with (Anchor: the
-    // finger row across, the fret marker down), which move in proportion
-    // when the window is resized while the glyph keeps its size.
-    [[nodiscard]] QPointF drift() const;
-
     void applyGeometry() override;
     void loaded() override;
 
 protected:
     std::optional<QVariant> read(const QString &property) const override;
     bool write(const QString &property, const QVariant &value) override;
+    void leaderMoved() override;
 
 private:
-    // Room around the box on screen for the glyph to stand off it, in pixels.
-    [[nodiscard]] int margin() const;
+    // How far the glyph stands from its box, in the window's units: it keeps
+    // its designed distance to the labels it lines up with (Anchor: the
+    // finger row across, the fret marker down), which move in proportion
+    // when the window is resized while the glyph keeps its size.
+    [[nodiscard]] QPointF drift() const;
+    // Puts the widget around the glyph where it stands, within the window
+    // where the window can hold it.
+    void place();
 
     QString m_across;
     QString m_down;
+    forms::Control *m_acrossLabel = nullptr;
+    forms::Control *m_downLabel = nullptr;
     QPointF m_designGap;
+    // Places the glyph again when the area it is drawn on is resized.
+    std::unique_ptr<QObject> m_areaWatcher;
 };
 
 } // namespace strumkin::lessons

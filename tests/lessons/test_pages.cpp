@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QProcess>
 #include <QtTest>
 
@@ -22,6 +23,225 @@ namespace {
 const QStringList pages{QStringLiteral("frmA"), QStringLiteral("frmb"), QStringLiteral("frmC"),
                         QStringLiteral("frmD"), QStringLiteral("frmE"), QStringLiteral("frmF"),
                         QStringLiteral("frmG")};
+
+// A diagram as its widget shows it, read back from the pixels: the page's
+// white ink on black.
+class DiagramReading {
+public:
+    struct Run {
+        int from; // first pixel
+        int to;   // last pixel
+    };
+
+    explicit DiagramReading(const lessons::DiagramLabel &label)
+    {
+        QWidget *w = label.widget();
+        m_em = w->font().pointSizeF() * w->logicalDpiY() / 72.0;
+        m_image = QImage(w->size(), QImage::Format_RGB32);
+        m_image.fill(Qt::black);
+        w->render(&m_image, QPoint(), QRegion(), QWidget::DrawChildren);
+        if (qEnvironmentVariableIsSet("SHOTS")) {
+            static int n = 0;
+            m_image.scaled(m_image.size() * 4)
+                .save(QStringLiteral("/tmp/diag/%1-%2.png")
+                          .arg(QString::fromLatin1(QTest::currentDataTag())
+                                   .replace(QLatin1Char(' '), QLatin1Char('_')))
+                          .arg(n++));
+            QWidget *f = w->window();
+            QImage page(f->size(), QImage::Format_RGB32);
+            f->render(&page);
+            page.save(QStringLiteral("/tmp/diag/page-%1.png")
+                          .arg(QString::fromLatin1(QTest::currentDataTag())
+                                   .replace(QLatin1Char(' '), QLatin1Char('_'))));
+        }
+        readStrings();
+        readLines();
+        readDots();
+    }
+
+    [[nodiscard]] double em() const { return m_em; }
+    [[nodiscard]] int width() const { return m_image.width(); }
+    [[nodiscard]] int height() const { return m_image.height(); }
+    [[nodiscard]] bool ink(int x, int y) const
+    {
+        if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height())
+            return false;
+        const QColor c = m_image.pixelColor(x, y);
+        return std::max({c.red(), c.green(), c.blue()}) >= 128;
+    }
+    // The smallest rectangle holding all ink.
+    [[nodiscard]] QRect inkBounds() const
+    {
+        QRect bounds;
+        for (int y = 0; y < height(); ++y) {
+            for (int x = 0; x < width(); ++x) {
+                if (ink(x, y))
+                    bounds |= QRect(x, y, 1, 1);
+            }
+        }
+        return bounds;
+    }
+    // Centres of the strings, left to right: columns inked down most of the
+    // fretboard.
+    [[nodiscard]] const QList<double> &strings() const { return m_strings; }
+    // The fret lines, the nut being the thick first one: rows inked across
+    // from the first string to the last.
+    [[nodiscard]] const QList<Run> &lines() const { return m_lines; }
+    // Centres of the dots: whatever is inked all around, as only a dot is.
+    [[nodiscard]] const QList<QPointF> &dots() const { return m_dots; }
+
+    // The fret row (from 1) a height lies in, 0 outside the fretboard.
+    [[nodiscard]] int rowAt(double y) const
+    {
+        for (qsizetype i = 1; i < m_lines.size(); ++i) {
+            if (y > m_lines[i - 1].to + 1 && y < m_lines[i].from)
+                return static_cast<int>(i);
+        }
+        return 0;
+    }
+    // The middle of a row, between its two lines.
+    [[nodiscard]] double rowCentre(int row) const
+    {
+        return (m_lines[row - 1].to + 1 + m_lines[row].from) / 2.0;
+    }
+    // The string nearest a column, -1 when none is within half a pitch.
+    [[nodiscard]] int stringAt(double x) const
+    {
+        const double pitch = lessons::diagram::StringPitch * m_em;
+        for (qsizetype i = 0; i < m_strings.size(); ++i) {
+            if (std::abs(m_strings[i] - x) < pitch / 2)
+                return static_cast<int>(i);
+        }
+        return -1;
+    }
+    // Whether a pixel belongs to a dot, its smoothed edge included.
+    [[nodiscard]] bool onDot(int x, int y) const
+    {
+        const double reach = lessons::diagram::DotRadius * m_em + 1.5;
+        return std::any_of(m_dots.begin(), m_dots.end(), [&](const QPointF &d) {
+            return std::hypot(x + 0.5 - d.x(), y + 0.5 - d.y()) <= reach;
+        });
+    }
+    [[nodiscard]] bool onLine(int y) const
+    {
+        return std::any_of(m_lines.begin(), m_lines.end(),
+                           [&](const Run &r) { return y >= r.from && y <= r.to; });
+    }
+
+private:
+    static QList<Run> runs(const QList<int> &marked)
+    {
+        QList<Run> found;
+        for (const int i : marked) {
+            if (!found.isEmpty() && found.back().to == i - 1)
+                found.back().to = i;
+            else
+                found.append({i, i});
+        }
+        return found;
+    }
+    void readStrings()
+    {
+        QList<int> columns;
+        for (int x = 0; x < width(); ++x) {
+            int longest = 0;
+            int length = 0;
+            for (int y = 0; y < height(); ++y) {
+                length = ink(x, y) ? length + 1 : 0;
+                longest = std::max(longest, length);
+            }
+            if (longest >= 3 * lessons::diagram::FretSpacing * m_em)
+                columns.append(x);
+        }
+        for (const Run &r : runs(columns))
+            m_strings.append((r.from + r.to + 1) / 2.0);
+    }
+    void readLines()
+    {
+        if (m_strings.size() < 2)
+            return;
+        const int left = static_cast<int>(m_strings.front());
+        const int right = static_cast<int>(m_strings.back());
+        QList<int> rows;
+        for (int y = 0; y < height(); ++y) {
+            int inked = 0;
+            for (int x = left; x <= right; ++x)
+                inked += ink(x, y) ? 1 : 0;
+            if (inked >= 0.9 * (right - left + 1))
+                rows.append(y);
+        }
+        m_lines = runs(rows);
+    }
+    void readDots()
+    {
+        // What is left of the ink shrunk by a square that is thicker than
+        // any stroke, the nut included, but fits inside a dot: the dots.
+        const int half = std::max(1, static_cast<int>(lessons::diagram::DotRadius * m_em / 2));
+        std::vector<std::vector<bool>> core(width(), std::vector<bool>(height(), false));
+        for (int y = 0; y < height(); ++y) {
+            for (int x = 0; x < width(); ++x) {
+                bool all = true;
+                for (int dy = -half; dy <= half && all; ++dy) {
+                    for (int dx = -half; dx <= half && all; ++dx)
+                        all = ink(x + dx, y + dy);
+                }
+                core[x][y] = all;
+            }
+        }
+        for (int y = 0; y < height(); ++y) {
+            for (int x = 0; x < width(); ++x) {
+                if (!core[x][y])
+                    continue;
+                QPointF sum;
+                int count = 0;
+                std::vector<QPoint> pending{QPoint(x, y)};
+                core[x][y] = false;
+                while (!pending.empty()) {
+                    const QPoint p = pending.back();
+                    pending.pop_back();
+                    sum += QPointF(p) + QPointF(0.5, 0.5);
+                    ++count;
+                    for (const QPoint step :
+                         {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                        const QPoint q = p + step;
+                        if (q.x() >= 0 && q.y() >= 0 && q.x() < width() && q.y() < height() &&
+                            core[q.x()][q.y()]) {
+                            core[q.x()][q.y()] = false;
+                            pending.push_back(q);
+                        }
+                    }
+                }
+                m_dots.append(sum / count);
+            }
+        }
+    }
+
+    double m_em = 0;
+    QImage m_image;
+    QList<double> m_strings;
+    QList<Run> m_lines;
+    QList<QPointF> m_dots;
+};
+
+struct DiagramSide {
+    const char *window;
+    const char *diagram;
+    const char *fingers;
+    const char *marker;
+    int fret;
+};
+
+// Every diagram of the pages with the labels it lines up with: its finger
+// row, and the fret marker with the fret it points at.
+const DiagramSide diagramSides[] = {
+    {"frmA", "Label2", "Label4", "Label9", 2}, {"frmA", "Label6", "Label11", "Label12", 1},
+    {"frmb", "Label2", "Label4", "Label9", 2}, {"frmb", "Label6", "Label11", "Label10", 2},
+    {"frmC", "Label2", "Label4", "Label9", 1}, {"frmC", "Label6", "Label11", "Label10", 3},
+    {"frmD", "Label2", "Label4", "Label9", 1}, {"frmD", "Label6", "Label11", "", 0},
+    {"frmE", "Label2", "Label4", "Label9", 1}, {"frmE", "Label6", "Label11", "Label5", 2},
+    {"frmF", "Label2", "Label4", "Label9", 1}, {"frmF", "Label6", "Label11", "Label5", 1},
+    {"frmG", "Label2", "Label4", "Label9", 2}, {"frmG", "Label6", "Label11", "Label5", 3},
+};
 
 } // namespace
 
@@ -296,7 +516,9 @@ private slots:
     }
 
     // What a user checks on a page: each finger-row digit under the string
-    // it names and each fret marker at its row, as designed and enlarged.
+    // it names and each fret marker at its row, as designed and enlarged up to
+    // a page filling a large screen, where the labels have moved far from
+    // where they were designed while the diagram keeps its size.
     void diagramsLineUpWithTheirLabels_data()
     {
         QTest::addColumn<QString>("window");
@@ -305,21 +527,8 @@ private slots:
         QTest::addColumn<QString>("marker");
         QTest::addColumn<int>("fret");
         QTest::addColumn<double>("factor");
-        struct Side {
-            const char *window, *diagram, *fingers, *marker;
-            int fret;
-        };
-        const Side sides[] = {
-            {"frmA", "Label2", "Label4", "Label9", 2}, {"frmA", "Label6", "Label11", "Label12", 1},
-            {"frmb", "Label2", "Label4", "Label9", 2}, {"frmb", "Label6", "Label11", "Label10", 2},
-            {"frmC", "Label2", "Label4", "Label9", 1}, {"frmC", "Label6", "Label11", "Label10", 3},
-            {"frmD", "Label2", "Label4", "Label9", 1}, {"frmD", "Label6", "Label11", "", 0},
-            {"frmE", "Label2", "Label4", "Label9", 1}, {"frmE", "Label6", "Label11", "Label5", 2},
-            {"frmF", "Label2", "Label4", "Label9", 1}, {"frmF", "Label6", "Label11", "Label5", 1},
-            {"frmG", "Label2", "Label4", "Label9", 2}, {"frmG", "Label6", "Label11", "Label5", 3},
-        };
-        for (const Side &side : sides) {
-            for (const double factor : {1.0, 1.5}) {
+        for (const DiagramSide &side : diagramSides) {
+            for (const double factor : {1.0, 1.5, 2.2, 2.7, 5.0}) {
                 QTest::addRow("%s %s at %g", side.window, side.diagram, factor)
                     << side.window << side.diagram << side.fingers << side.marker << side.fret
                     << factor;
@@ -340,14 +549,18 @@ private slots:
         const auto &diagram = page(window).controlAs<lessons::DiagramLabel>(diagramName);
         const lessons::Voicing *voicing = diagram.voicing();
         QVERIFY(voicing);
-        const double em = diagram.widget()->font().pointSizeF() * 20; // twips
-        const QPointF glyph = diagram.geometry().topLeft() + diagram.drift();
+        // Where the strings and rows are drawn, in the window's twips.
+        const DiagramReading drawn(diagram);
+        QCOMPARE(drawn.strings().size(), lessons::StringCount);
+        QCOMPARE(drawn.lines().size(), lessons::diagram::FretRows + 1);
+        const QPoint at = diagram.widget()->pos();
+        const double twipsPerPixel = 1440.0 / form.dpiX();
+        const double pitch = lessons::diagram::StringPitch * drawn.em() * twipsPerPixel;
 
         // Digits name the fretted strings from low E up, in order.
         const forms::Control &row = page(window).control(fingers);
         const QString text = row.get(QStringLiteral("Caption"))->toString();
         const QFontMetricsF metrics(row.widget()->font(), row.widget());
-        const double twipsPerPixel = 1440.0 / form.dpiX();
         QVERIFY(metrics.horizontalAdvance(text) * twipsPerPixel <= row.geometry().width());
         int string = -1;
         for (qsizetype k = 0; k < text.size(); ++k) {
@@ -360,8 +573,7 @@ private slots:
             const double digit = row.geometry().left() + (metrics.horizontalAdvance(text.left(k)) +
                                                           metrics.horizontalAdvance(text[k]) / 2) *
                                                              twipsPerPixel;
-            const double under = glyph.x() + lessons::diagram::stringX(string) * em;
-            const double pitch = lessons::diagram::StringPitch * em;
+            const double under = (at.x() + drawn.strings().at(string)) * twipsPerPixel;
             QVERIFY2(std::abs(digit - under) < 0.35 * pitch,
                      qPrintable(QStringLiteral("digit %1 at %2, string %3 at %4")
                                     .arg(text[k])
@@ -377,9 +589,181 @@ private slots:
             label.geometry().top() +
             QFontMetricsF(label.widget()->font(), label.widget()).height() / 2 * twipsPerPixel;
         const double rowAt =
-            glyph.y() + lessons::diagram::rowCentreY(fret - voicing->firstFret + 1) * em;
-        QVERIFY2(std::abs(pointsAt - rowAt) <= 0.5 * lessons::diagram::FretSpacing * em,
+            (at.y() + drawn.rowCentre(fret - voicing->firstFret + 1)) * twipsPerPixel;
+        const double spacing = lessons::diagram::FretSpacing * drawn.em() * twipsPerPixel;
+        QVERIFY2(std::abs(pointsAt - rowAt) <= 0.5 * spacing,
                  qPrintable(QStringLiteral("marker at %1, row at %2").arg(pointsAt).arg(rowAt)));
+    }
+
+    // The page resized as the window system does it, from a tiny window to
+    // one filling the largest screen: every part of both diagrams is drawn,
+    // none cut by the diagram's widget, nor by the window where it can hold
+    // the diagram.
+    void diagramsAreDrawnWhole_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("diagramName");
+        QTest::addColumn<QSize>("size");
+        const std::pair<const char *, QSize> sizes[] = {
+            {"tiny", QSize(120, 100)},
+            {"half", QSize(215, 213)},
+            {"as designed", QSize(430, 426)},
+            {"twice as large", QSize(860, 852)},
+            {"2.2 times as high", QSize(1000, 940)},
+            {"1600x1160", QSize(1600, 1160)},
+            {"maximised on a 1920x1200 screen", QSize(1920, 1137)},
+            {"on a 3840x2160 screen", QSize(3840, 2160)},
+        };
+        for (const DiagramSide &side : diagramSides) {
+            for (const auto &[name, size] : sizes) {
+                QTest::addRow("%s %s %s", side.window, side.diagram, name)
+                    << side.window << side.diagram << size;
+            }
+        }
+    }
+    void diagramsAreDrawnWhole()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, diagramName);
+        QFETCH(QSize, size);
+        open(window);
+        forms::Form &form = page(window).form();
+        form.resize(size);
+        QCOMPARE(form.clientArea()->size(), size);
+        const auto &diagram = page(window).controlAs<lessons::DiagramLabel>(diagramName);
+        const lessons::Voicing &v = *diagram.voicing();
+        const DiagramReading drawn(diagram);
+
+        // A dot for each fretted string.
+        QList<QPoint> expected;
+        for (int s = 0; s < lessons::StringCount; ++s) {
+            if (v.frets[s] > lessons::Open)
+                expected.append(QPoint(s, v.frets[s] - v.firstFret + 1));
+        }
+        QVERIFY2(
+            drawn.dots().size() == expected.size(),
+            qPrintable(
+                QStringLiteral("%1 dots of %2").arg(drawn.dots().size()).arg(expected.size())));
+        // Clear of the widget's edges, where it would be cut off.
+        const QRect ink = drawn.inkBounds();
+        QVERIFY2(QRect(1, 1, drawn.width() - 2, drawn.height() - 2).contains(ink),
+                 qPrintable(QStringLiteral("ink at %1,%2 %3x%4 in %5x%6")
+                                .arg(ink.x())
+                                .arg(ink.y())
+                                .arg(ink.width())
+                                .arg(ink.height())
+                                .arg(drawn.width())
+                                .arg(drawn.height())));
+        QCOMPARE(drawn.strings().size(), lessons::StringCount);
+        QCOMPARE(drawn.lines().size(), lessons::diagram::FretRows + 1);
+        // Each dot on its string at its fret.
+        QList<QPoint> dots;
+        for (const QPointF &d : drawn.dots())
+            dots.append(QPoint(drawn.stringAt(d.x()), drawn.rowAt(d.y())));
+        const auto order = [](const QPoint &a, const QPoint &b) {
+            return std::pair(a.x(), a.y()) < std::pair(b.x(), b.y());
+        };
+        std::sort(dots.begin(), dots.end(), order);
+        QCOMPARE(dots, expected);
+        // A circle or a cross above each string played open or muted, and
+        // nothing above the others.
+        const double em = drawn.em();
+        const int nut = drawn.lines().front().from;
+        for (int s = 0; s < lessons::StringCount; ++s) {
+            const int x = static_cast<int>(drawn.strings().at(s));
+            const int reach = static_cast<int>(0.04 * em);
+            int above = 0;
+            for (int y = 0; y < nut; ++y) {
+                for (int dx = -reach; dx <= reach; ++dx)
+                    above += drawn.ink(x + dx, y) ? 1 : 0;
+            }
+            QVERIFY2((above > 0) == (v.frets[s] <= lessons::Open),
+                     qPrintable(QStringLiteral("string %1: %2 inked above").arg(s).arg(above)));
+        }
+        // The position label beside the first row, past the last string's
+        // dots; nothing there at the nut.
+        const int past =
+            static_cast<int>(drawn.strings().back() + lessons::diagram::DotRadius * em) + 2;
+        int beside = 0;
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = past; x < drawn.width(); ++x) {
+                if (drawn.ink(x, y)) {
+                    QCOMPARE(drawn.rowAt(y), 1);
+                    ++beside;
+                }
+            }
+        }
+        QCOMPARE(beside > 0, v.firstFret > 1);
+        // Where the window can hold the diagram, all of it is inside.
+        const QRect shown = ink.translated(diagram.widget()->pos());
+        if (size.width() >= ink.width() && size.height() >= ink.height())
+            QVERIFY2(QRect(QPoint(), size).contains(shown),
+                     qPrintable(QStringLiteral("ink at %1,%2 to %3,%4")
+                                    .arg(shown.left())
+                                    .arg(shown.top())
+                                    .arg(shown.right())
+                                    .arg(shown.bottom())));
+    }
+
+    // A barre reads as the fret its dots are at: half way between each two
+    // strings it holds, its ink lies within that fret's row, clear of the
+    // fret lines.
+    void barreLiesInItsFretsRow_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("diagramName");
+        QTest::addColumn<QSize>("size");
+        const std::pair<const char *, const char *> barred[] = {
+            {"frmb", "Label2"}, {"frmb", "Label6"}, {"frmC", "Label6"},
+            {"frmF", "Label2"}, {"frmF", "Label6"}, {"frmG", "Label6"},
+        };
+        for (const auto &[window, diagram] : barred) {
+            QTest::addRow("%s %s as designed", window, diagram)
+                << window << diagram << QSize(430, 426);
+            QTest::addRow("%s %s at 1600x1160", window, diagram)
+                << window << diagram << QSize(1600, 1160);
+        }
+    }
+    void barreLiesInItsFretsRow()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, diagramName);
+        QFETCH(QSize, size);
+        open(window);
+        page(window).form().resize(size);
+        const auto &diagram = page(window).controlAs<lessons::DiagramLabel>(diagramName);
+        const lessons::Voicing &v = *diagram.voicing();
+        QVERIFY(v.barre.fret > 0);
+        const DiagramReading drawn(diagram);
+        QCOMPARE(drawn.strings().size(), lessons::StringCount);
+        QCOMPARE(drawn.lines().size(), lessons::diagram::FretRows + 1);
+        const int row = v.barre.fret - v.firstFret + 1;
+        const int below = drawn.lines().at(row - 1).to;
+        const int above = drawn.lines().at(row).from;
+        for (int s = v.barre.lowString; s < v.barre.highString; ++s) {
+            const int x = static_cast<int>((drawn.strings().at(s) + drawn.strings().at(s + 1)) / 2);
+            QList<int> barre;
+            for (int y = 0; y < drawn.height(); ++y) {
+                if (drawn.ink(x, y) && !drawn.onLine(y) && !drawn.onDot(x, y))
+                    barre.append(y);
+            }
+            // Beside a dot the barre may run into the dot; in its middle it
+            // stands clear.
+            if (barre.isEmpty()) {
+                QVERIFY2(s != (v.barre.lowString + v.barre.highString) / 2,
+                         qPrintable(QStringLiteral("no barre after string %1").arg(s)));
+                continue;
+            }
+            QVERIFY2(barre.front() > below && barre.back() < above,
+                     qPrintable(QStringLiteral("after string %1 the barre is inked from %2 to %3, "
+                                               "row %4 from %5 to %6")
+                                    .arg(s)
+                                    .arg(barre.front())
+                                    .arg(barre.back())
+                                    .arg(row)
+                                    .arg(below + 1)
+                                    .arg(above - 1)));
+        }
     }
 };
 
