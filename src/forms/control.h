@@ -44,6 +44,8 @@ public:
     bool set(const QString &property, const QVariant &value);
 
     [[nodiscard]] QRectF geometry() const { return m_geometry; }
+    // Pixel rectangle of a rectangle in this control's container units.
+    [[nodiscard]] QRect toPixels(const QRectF &units) const;
     [[nodiscard]] int tabIndex() const { return m_tabIndex; }
     [[nodiscard]] bool tabStop() const { return m_tabStop; }
 
@@ -85,8 +87,6 @@ protected:
     // A control this one follows was moved or resized.
     virtual void leaderMoved() {}
     void raise(Event event);
-    // Pixel rectangle of a rectangle in this control's container units.
-    [[nodiscard]] QRect toPixels(const QRectF &units) const;
     [[nodiscard]] QSizeF toUnits(const QSize &pixels) const;
 
 private:

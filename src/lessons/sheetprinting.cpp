@@ -20,10 +20,10 @@ namespace {
 
 // Loads the sheet hidden, hands it to one printer call and unloads it, so
 // that no sheet outlives the print whatever the printer did.
-platform::PrintResult
-withSheet(shell::Registry &registry, const Chord &chord,
-          const std::function<platform::PrintResult(const QSizeF &, const platform::PagePainter &)>
-              &print)
+platform::PrintResult withSheet(
+    shell::Registry &registry, const Chord &chord,
+    const std::function<platform::PrintResult(const QSizeF &, int, const platform::PagePainter &)>
+        &print)
 {
     const QString sheet = QLatin1String(chord.sheet);
     forms::Form *form = registry.loadHidden(sheet);
@@ -35,9 +35,12 @@ withSheet(shell::Registry &registry, const Chord &chord,
         const QString &sheet;
         ~Unload() { registry.unload(sheet); }
     } const unload{registry, sheet};
-    return print(form->clientSizeTwips(), [form](QPainter &painter, const QRectF &target) {
-        forms::paintClientArea(*form, painter, target);
-    });
+    // Laid out at the resolution of the screen the sheet was made for, so
+    // that its sentence wraps on paper as it does there.
+    return print(form->clientSizeTwips(), form->logicalDpiY(),
+                 [form](QPainter &painter, const QRectF &target) {
+                     forms::paintClientArea(*form, painter, target);
+                 });
 }
 
 } // namespace
@@ -47,9 +50,10 @@ void printChordSheet(shell::Registry &registry, const Chord &chord)
     const platform::Services &services = registry.services();
     const QString title = QStringLiteral("The %1 chord").arg(chord.name());
     const platform::PrintResult printed =
-        withSheet(registry, chord, [&](const QSizeF &size, const platform::PagePainter &paint) {
-            return services.printer->print(title, size, paint);
-        });
+        withSheet(registry, chord,
+                  [&](const QSizeF &size, int dotsPerInch, const platform::PagePainter &paint) {
+                      return services.printer->print(title, size, dotsPerInch, paint);
+                  });
     if (printed.outcome == platform::PrintResult::Printed)
         return;
     if (printed.outcome == platform::PrintResult::Failed) {
@@ -68,9 +72,10 @@ void printChordSheet(shell::Registry &registry, const Chord &chord)
     platform::makeFolder(services.paths->toHost(QLatin1String(ChordsFolder)));
     platform::makeFolder(folder);
     const platform::PrintResult saved =
-        withSheet(registry, chord, [&](const QSizeF &size, const platform::PagePainter &paint) {
-            return services.printer->savePdf(file, title, size, paint);
-        });
+        withSheet(registry, chord,
+                  [&](const QSizeF &size, int dotsPerInch, const platform::PagePainter &paint) {
+                      return services.printer->savePdf(file, title, size, dotsPerInch, paint);
+                  });
     if (saved.outcome == platform::PrintResult::Printed)
         services.prompter->inform(QStringLiteral("The %1 chord's sheet was saved as %2.")
                                       .arg(chord.name(), QDir::toNativeSeparators(file)));

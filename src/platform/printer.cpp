@@ -19,29 +19,28 @@ namespace strumkin::platform {
 namespace {
 
 constexpr double TwipsPerInch = 1440.0;
-// Fine enough that a PDF viewer's zoom never shows steps in the strokes.
-constexpr int PdfResolution = 1200;
+// A PDF file is printed from a viewer onto paper that has margins of its
+// own: this much stays clear on every side of the A4 page.
+constexpr double PdfMarginMillimetres = 10.0;
 
 PrintResult failed(QString reason)
 {
     return {PrintResult::Failed, std::move(reason)};
 }
 
-// Paints the page at its physical size, centred on the paper's printable
-// rectangle (painter coordinates), shrunk uniformly only when it does not fit.
+// Paints the page laid out at the device's resolution and scaled uniformly so
+// that it fills the printable rectangle (painter coordinates, in device
+// pixels) one way and is centred the other.
 void paintPage(QPainter &painter, const QSizeF &paper, int resolution, const QSizeF &twips,
                const PagePainter &paint)
 {
     const QSizeF size = twips * (resolution / TwipsPerInch);
-    double scale = std::min(paper.width() / size.width(), paper.height() / size.height());
-    // The paper is whole device pixels: a page that misses it by less than one
-    // pixel fits, rather than being shrunk by a rounding error.
-    if (size.width() <= paper.width() + 1.0 && size.height() <= paper.height() + 1.0)
-        scale = 1.0;
+    const double scale = std::min(paper.width() / size.width(), paper.height() / size.height());
     const QPointF corner((paper.width() - size.width() * scale) / 2.0,
                          (paper.height() - size.height() * scale) / 2.0);
-    // A world transform rather than a smaller target, so text shrinks with
-    // the drawing instead of being laid out again at another size.
+    // A world transform rather than a larger target, so that text is laid
+    // out once, at the page's own size, and then only drawn larger: it wraps
+    // where it wraps on screen.
     painter.setWorldTransform(QTransform::fromScale(scale, scale));
     const QRectF target(corner / scale, size);
     // What lies outside the page (a glyph box above its top edge) is cut
@@ -51,9 +50,9 @@ void paintPage(QPainter &painter, const QSizeF &paper, int resolution, const QSi
         paint(painter, target);
 }
 
-bool hasArea(const QSizeF &twips)
+bool hasArea(const QSizeF &twips, int dotsPerInch)
 {
-    return twips.width() > 0.0 && twips.height() > 0.0;
+    return twips.width() > 0.0 && twips.height() > 0.0 && dotsPerInch > 0;
 }
 
 // Whether the print server takes jobs for a queue. Qt does not say, and a
@@ -81,7 +80,7 @@ QString noArea()
 
 } // namespace
 
-PrintResult SystemPrinter::print(const QString &title, const QSizeF &twips,
+PrintResult SystemPrinter::print(const QString &title, const QSizeF &twips, int dotsPerInch,
                                  const PagePainter &paint)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -89,7 +88,7 @@ PrintResult SystemPrinter::print(const QString &title, const QSizeF &twips,
         return {PrintResult::NoPrinter,
                 QStringLiteral("There is no printer set up on this computer.")};
     }
-    if (!hasArea(twips))
+    if (!hasArea(twips, dotsPerInch))
         return failed(noArea());
 
     const QString name = info.description().isEmpty() ? info.printerName() : info.description();
@@ -107,6 +106,9 @@ PrintResult SystemPrinter::print(const QString &title, const QSizeF &twips,
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(title);
     printer.setCopyCount(1);
+    // The job is vectors and text whatever the resolution; this one makes a
+    // point of type as many pixels as on the page's own device.
+    printer.setResolution(dotsPerInch);
 
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -127,9 +129,9 @@ PrintResult SystemPrinter::print(const QString &title, const QSizeF &twips,
 }
 
 PrintResult SystemPrinter::savePdf(const QString &hostPath, const QString &title,
-                                   const QSizeF &twips, const PagePainter &paint)
+                                   const QSizeF &twips, int dotsPerInch, const PagePainter &paint)
 {
-    if (!hasArea(twips))
+    if (!hasArea(twips, dotsPerInch))
         return failed(noArea());
 
     // Made in memory and then saved whole, so that a failed save leaves an
@@ -140,11 +142,14 @@ PrintResult SystemPrinter::savePdf(const QString &hostPath, const QString &title
         QPdfWriter writer(&pdf);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Strumkin"));
-        writer.setResolution(PdfResolution);
-        // A4 without margins, the sheet centred on it: the file looks like
-        // the printed paper and prints at the sheet's size from any viewer.
-        writer.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        writer.setResolution(dotsPerInch);
+        // A4 with a printer's margins, the sheet filling what lies within
+        // them: the file looks like the printed paper and prints whole from
+        // any viewer.
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(PdfMarginMillimetres, PdfMarginMillimetres,
+                                                   PdfMarginMillimetres, PdfMarginMillimetres),
+                                         QPageLayout::Millimeter));
 
         QPainter painter;
         if (!painter.begin(&writer))

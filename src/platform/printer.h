@@ -10,7 +10,9 @@ class QPainter;
 
 namespace strumkin::platform {
 
-// Paints one page's content at a rectangle of the painter's device.
+// Paints one page's content at a rectangle of the painter's device, laid out
+// at the page's own resolution; the painter's world transform takes it onto
+// the paper.
 using PagePainter = std::function<void(QPainter &, const QRectF &target)>;
 
 struct PrintResult {
@@ -20,26 +22,29 @@ struct PrintResult {
     QString reason;
 };
 
-// Sends pages to paper, or to a PDF file where there is no printer. A page of
-// a given size in twips is printed at that size on one sheet of paper,
-// centred, and scaled down only if the paper is smaller.
+// Sends pages to paper, or to a PDF file where there is no printer. A page
+// has a size in twips and is laid out at a resolution in dots per inch (the
+// screen's, for a window): the device runs at that resolution, so fonts and
+// text wrap as they do there, and a uniform scale of the painter fills the
+// paper's printable width or height with the page, centred, on one sheet.
 class Printer {
 public:
     virtual ~Printer() = default;
     // One page on the default printer; returns once the job is handed over.
-    virtual PrintResult print(const QString &title, const QSizeF &twips,
+    virtual PrintResult print(const QString &title, const QSizeF &twips, int dotsPerInch,
                               const PagePainter &paint) = 0;
     // The same page as a PDF file.
     virtual PrintResult savePdf(const QString &hostPath, const QString &title, const QSizeF &twips,
-                                const PagePainter &paint) = 0;
+                                int dotsPerInch, const PagePainter &paint) = 0;
 };
 
 // The system's default printer through the print server.
 class SystemPrinter final : public Printer {
 public:
-    PrintResult print(const QString &title, const QSizeF &twips, const PagePainter &paint) override;
+    PrintResult print(const QString &title, const QSizeF &twips, int dotsPerInch,
+                      const PagePainter &paint) override;
     PrintResult savePdf(const QString &hostPath, const QString &title, const QSizeF &twips,
-                        const PagePainter &paint) override;
+                        int dotsPerInch, const PagePainter &paint) override;
 };
 
 } // namespace strumkin::platform

@@ -24,7 +24,7 @@ private slots:
         int calls = 0;
         platform::SystemPrinter printer;
 
-        const auto result = printer.print(QStringLiteral("The A major"), QSizeF(6192, 4800),
+        const auto result = printer.print(QStringLiteral("The A major"), QSizeF(6192, 4800), 96,
                                           [&calls](QPainter &, const QRectF &) { ++calls; });
 
         QCOMPARE(result.outcome, platform::PrintResult::NoPrinter);
@@ -42,7 +42,7 @@ private slots:
         platform::SystemPrinter printer;
 
         const auto result = printer.savePdf(path, QStringLiteral("The A major"), QSizeF(6192, 4800),
-                                            [&calls](QPainter &, const QRectF &) { ++calls; });
+                                            96, [&calls](QPainter &, const QRectF &) { ++calls; });
 
         QCOMPARE(result.outcome, platform::PrintResult::Printed);
         QCOMPARE(calls, 1);

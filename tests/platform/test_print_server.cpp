@@ -108,12 +108,12 @@ private slots:
             QVERIFY(!run(command, {Queue}).isNull());
         int painted = 0;
 
-        const auto result =
-            platform::SystemPrinter().print(QStringLiteral("The A major chord"), QSizeF(6192, 4800),
-                                            [&painted](QPainter &painter, const QRectF &target) {
-                                                painter.drawRect(target);
-                                                ++painted;
-                                            });
+        const auto result = platform::SystemPrinter().print(
+            QStringLiteral("The A major chord"), QSizeF(6192, 4800), 96,
+            [&painted](QPainter &painter, const QRectF &target) {
+                painter.drawRect(target);
+                ++painted;
+            });
 
         QCOMPARE(int(result.outcome), outcome);
         QVERIFY2(result.reason.contains(reason), qPrintable(result.reason));

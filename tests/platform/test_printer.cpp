@@ -101,8 +101,8 @@ private slots:
         QList<Call> calls;
         platform::SystemPrinter printer;
 
-        const auto result =
-            printer.savePdf(path, QStringLiteral("The A major"), AMajorSheet, chordSheet(calls));
+        const auto result = printer.savePdf(path, QStringLiteral("The A major"), AMajorSheet, 96,
+                                            chordSheet(calls));
 
         QCOMPARE(result.outcome, platform::PrintResult::Printed);
         QVERIFY(result.reason.isEmpty());
@@ -135,40 +135,48 @@ private slots:
         QVERIFY2(text.contains(Sentence), qPrintable(text));
     }
 
-    void pageKeepsItsSizeOnThePaper_data()
+    void pageFillsThePaper_data()
     {
-        // The PDF page is A4 as 595 x 842 points, 11900 x 16840 twips.
+        // The PDF page is A4, 210 x 297 mm, with 10 mm margins: a printable
+        // 190 x 277 mm, 10772 x 15704 twips.
         QTest::addColumn<QSizeF>("twips");
-        QTest::addColumn<bool>("shrunk");
-        QTest::newRow("A major sheet") << AMajorSheet << false;
-        QTest::newRow("G minor sheet") << QSizeF(6552, 4992) << false;
-        QTest::newRow("as large as the paper") << QSizeF(11900, 16840) << false;
-        QTest::newRow("wider than the paper") << QSizeF(20000, 5000) << true;
-        QTest::newRow("taller than the paper") << QSizeF(8000, 30000) << true;
-        QTest::newRow("larger both ways") << QSizeF(40000, 40000) << true;
+        QTest::addColumn<int>("dotsPerInch");
+        QTest::addColumn<bool>("fillsWidth");
+        QTest::newRow("A major sheet") << AMajorSheet << 96 << true;
+        QTest::newRow("A major sheet, 120 dpi") << AMajorSheet << 120 << true;
+        QTest::newRow("A major sheet, 144 dpi") << AMajorSheet << 144 << true;
+        QTest::newRow("G minor sheet") << QSizeF(6552, 4992) << 96 << true;
+        QTest::newRow("tall and narrow") << QSizeF(1000, 3000) << 96 << false;
+        QTest::newRow("the printable area's shape") << QSizeF(10772, 15704) << 96 << true;
+        QTest::newRow("wider than the paper") << QSizeF(20000, 5000) << 96 << true;
+        QTest::newRow("taller than the paper") << QSizeF(8000, 30000) << 96 << false;
+        QTest::newRow("larger both ways") << QSizeF(40000, 40000) << 96 << true;
     }
-    void pageKeepsItsSizeOnThePaper()
+    void pageFillsThePaper()
     {
         QFETCH(QSizeF, twips);
-        QFETCH(bool, shrunk);
+        QFETCH(int, dotsPerInch);
+        QFETCH(bool, fillsWidth);
         QList<Call> calls;
         platform::SystemPrinter printer;
 
-        const auto result = printer.savePdf(m_tmp->filePath(QStringLiteral("sheet.pdf")),
-                                            QStringLiteral("Form1"), twips, chordSheet(calls));
+        const auto result =
+            printer.savePdf(m_tmp->filePath(QStringLiteral("sheet.pdf")), QStringLiteral("Form1"),
+                            twips, dotsPerInch, chordSheet(calls));
 
         QCOMPARE(result.outcome, platform::PrintResult::Printed);
         QCOMPARE(calls.size(), 1);
         const Call call = calls.first();
-        // The target is the page at its physical size in device pixels.
-        QVERIFY(call.resolution > 0);
-        QCOMPARE(call.target.width(), twips.width() * call.resolution / 1440.0);
-        QCOMPARE(call.target.height(), twips.height() * call.resolution / 1440.0);
-        // Any shrinking is one uniform scale of the painter, text included.
+        // The page is laid out at its own resolution: the device has it, and
+        // the target is the page's size in its pixels.
+        QCOMPARE(call.resolution, dotsPerInch);
+        QCOMPARE(call.target.width(), twips.width() * dotsPerInch / 1440.0);
+        QCOMPARE(call.target.height(), twips.height() * dotsPerInch / 1440.0);
+        // Then one uniform scale of the painter, text included, takes it
+        // onto the paper.
         const QTransform &t = call.transform;
         QVERIFY(t.type() <= QTransform::TxScale);
         QCOMPARE(t.m11(), t.m22());
-        QCOMPARE(t.m11() < 1.0, shrunk);
 
         const QRectF onPaper = t.mapRect(call.target);
         const double left = onPaper.left();
@@ -177,12 +185,19 @@ private slots:
         const double bottom = call.device.height() - onPaper.bottom();
         const QString gaps =
             QStringLiteral("gaps %1 %2 %3 %4").arg(left).arg(right).arg(top).arg(bottom);
-        // Centred and on the paper, to a pixel.
+        // Centred and on the paper, to a pixel; filling its printable width
+        // or its height, whichever the page's shape meets first.
         QVERIFY2(qAbs(left - right) <= 1.0 && qAbs(top - bottom) <= 1.0, qPrintable(gaps));
         QVERIFY2(left >= -1.0 && top >= -1.0, qPrintable(gaps));
-        // Shrunk no more than needed: it then spans the paper one way.
-        if (shrunk)
-            QVERIFY2(qMin(left, top) <= 1.0, qPrintable(gaps));
+        QVERIFY2(qAbs(fillsWidth ? left : top) <= 1.0, qPrintable(gaps));
+        // The printable area is what lies within 10 mm of the A4 edges, to a
+        // millimetre (the device rounds it to whole pixels of whole points).
+        const QSizeF millimetres = call.device * (25.4 / dotsPerInch);
+        QVERIFY2(qAbs(millimetres.width() - 190.0) <= 1.0 &&
+                     qAbs(millimetres.height() - 277.0) <= 1.0,
+                 qPrintable(QStringLiteral("printable %1 x %2")
+                                .arg(call.device.width())
+                                .arg(call.device.height())));
     }
 
     void pdfInAMissingFolderIsRefused()
@@ -193,7 +208,7 @@ private slots:
 
         const auto result =
             printer.savePdf(folder + QStringLiteral("/Amajor.pdf"), QStringLiteral("The A major"),
-                            AMajorSheet, chordSheet(calls));
+                            AMajorSheet, 96, chordSheet(calls));
 
         QCOMPARE(result.outcome, platform::PrintResult::Failed);
         QVERIFY2(result.reason.contains(QDir::toNativeSeparators(folder)),
@@ -204,18 +219,22 @@ private slots:
     void pageWithoutSizeIsRefused_data()
     {
         QTest::addColumn<QSizeF>("twips");
-        QTest::newRow("no width") << QSizeF(0, 4800);
-        QTest::newRow("no height") << QSizeF(6192, 0);
-        QTest::newRow("negative") << QSizeF(-6192, -4800);
+        QTest::addColumn<int>("dotsPerInch");
+        QTest::newRow("no width") << QSizeF(0, 4800) << 96;
+        QTest::newRow("no height") << QSizeF(6192, 0) << 96;
+        QTest::newRow("negative") << QSizeF(-6192, -4800) << 96;
+        QTest::newRow("no resolution") << AMajorSheet << 0;
     }
     void pageWithoutSizeIsRefused()
     {
         QFETCH(QSizeF, twips);
+        QFETCH(int, dotsPerInch);
         QList<Call> calls;
         platform::SystemPrinter printer;
 
-        const auto result = printer.savePdf(m_tmp->filePath(QStringLiteral("sheet.pdf")),
-                                            QStringLiteral("Form1"), twips, chordSheet(calls));
+        const auto result =
+            printer.savePdf(m_tmp->filePath(QStringLiteral("sheet.pdf")), QStringLiteral("Form1"),
+                            twips, dotsPerInch, chordSheet(calls));
 
         QCOMPARE(result.outcome, platform::PrintResult::Failed);
         QVERIFY(!result.reason.isEmpty());

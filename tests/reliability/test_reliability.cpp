@@ -65,7 +65,7 @@ QByteArray hugeBitmapHeader(qint32 width, qint32 height)
 class StoppingPrinter final : public platform::Printer {
 public:
     int painted = 0;
-    platform::PrintResult print(const QString &, const QSizeF &twips,
+    platform::PrintResult print(const QString &, const QSizeF &twips, int,
                                 const platform::PagePainter &paint) override
     {
         QImage page(QSize(int(twips.width() / 15), int(twips.height() / 15)), QImage::Format_RGB32);
@@ -75,7 +75,7 @@ public:
         return {platform::PrintResult::Failed,
                 QStringLiteral("The printer stopped in the middle of the page.")};
     }
-    platform::PrintResult savePdf(const QString &, const QString &, const QSizeF &,
+    platform::PrintResult savePdf(const QString &, const QString &, const QSizeF &, int,
                                   const platform::PagePainter &) override
     {
         return {platform::PrintResult::Failed, QStringLiteral("No PDF here.")};
@@ -85,12 +85,12 @@ public:
 // A printer whose painting runs out of memory half way.
 class ThrowingPrinter final : public platform::Printer {
 public:
-    platform::PrintResult print(const QString &, const QSizeF &,
+    platform::PrintResult print(const QString &, const QSizeF &, int,
                                 const platform::PagePainter &) override
     {
         throw std::bad_alloc();
     }
-    platform::PrintResult savePdf(const QString &, const QString &, const QSizeF &,
+    platform::PrintResult savePdf(const QString &, const QString &, const QSizeF &, int,
                                   const platform::PagePainter &) override
     {
         throw std::bad_alloc();

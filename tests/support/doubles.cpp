@@ -3,6 +3,8 @@
 #include "platform/fonts.h"
 
 #include <QCoreApplication>
+#include <QPaintDevice>
+#include <QPainter>
 
 namespace strumkin::test {
 
@@ -25,16 +27,20 @@ void Rig::standIn(const QStringList &classNames)
 }
 
 platform::PrintResult RecordingPrinter::print(const QString &title, const QSizeF &twips,
-                                              const platform::PagePainter &paint)
+                                              int dotsPerInch, const platform::PagePainter &paint)
 {
     ++printCalls;
     if (outcome != platform::PrintResult::Printed)
         return {outcome, QStringLiteral("The test's printer said no.")};
     const QString file = QStringLiteral("%1/page-%2.pdf").arg(folder).arg(printed.size() + 1);
     const auto result = platform::SystemPrinter().savePdf(
-        file, title, twips, [&](QPainter &painter, const QRectF &target) {
+        file, title, twips, dotsPerInch, [&](QPainter &painter, const QRectF &target) {
             if (whilePainting)
                 whilePainting();
+            const QPaintDevice *device = painter.device();
+            placements.push_back({painter.worldTransform().mapRect(target),
+                                  QSizeF(device->width(), device->height()),
+                                  device->logicalDpiY()});
             paint(painter, target);
         });
     if (result.outcome == platform::PrintResult::Printed) {
@@ -45,11 +51,11 @@ platform::PrintResult RecordingPrinter::print(const QString &title, const QSizeF
 }
 
 platform::PrintResult RecordingPrinter::savePdf(const QString &hostPath, const QString &title,
-                                                const QSizeF &twips,
+                                                const QSizeF &twips, int dotsPerInch,
                                                 const platform::PagePainter &paint)
 {
     ++pdfCalls;
-    return platform::SystemPrinter().savePdf(hostPath, title, twips, paint);
+    return platform::SystemPrinter().savePdf(hostPath, title, twips, dotsPerInch, paint);
 }
 
 void Rig::settle()

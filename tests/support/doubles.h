@@ -76,11 +76,20 @@ public:
     int pdfCalls = 0;
     // Called while a page is painted, as the printer's painter would be.
     std::function<void()> whilePainting;
+    // Where each printed page's content went on the paper, and the paper's
+    // printable size, in the printer's pixels.
+    struct Placement {
+        QRectF content;
+        QSizeF paper;
+        int dotsPerInch = 0;
+    };
+    std::vector<Placement> placements;
 
-    platform::PrintResult print(const QString &title, const QSizeF &twips,
+    platform::PrintResult print(const QString &title, const QSizeF &twips, int dotsPerInch,
                                 const platform::PagePainter &paint) override;
     platform::PrintResult savePdf(const QString &hostPath, const QString &title,
-                                  const QSizeF &twips, const platform::PagePainter &paint) override;
+                                  const QSizeF &twips, int dotsPerInch,
+                                  const platform::PagePainter &paint) override;
 };
 
 // Records every program start and answers with the result the test sets.
