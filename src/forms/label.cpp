@@ -53,7 +53,7 @@ Label::Label(Form &form, QString kind, QString name, Control *container)
     m_widget->setAutoFillBackground(m_opaque);
 }
 
-void Label::paint(QPainter &painter, const QRectF &box) const
+int Label::textFlags() const
 {
     static constexpr Qt::Alignment horizontal[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
     int flags = horizontal[m_alignment] | Qt::AlignTop | Qt::TextShowMnemonic;
@@ -61,9 +61,21 @@ void Label::paint(QPainter &painter, const QRectF &box) const
     // itself wraps only when asked to grow downwards.
     if (!m_autoSize || m_wordWrap)
         flags |= Qt::TextWordWrap;
+    return flags;
+}
+
+void Label::paint(QPainter &painter, const QRectF &box) const
+{
     painter.setFont(m_widget->font());
     painter.setPen(m_widget->palette().color(QPalette::WindowText));
-    painter.drawText(box, flags, displayed(m_caption));
+    painter.drawText(box, textFlags(), displayed(m_caption));
+}
+
+std::vector<TextLayout> Label::textLayouts() const
+{
+    if (m_caption.isEmpty())
+        return {};
+    return {{displayed(m_caption), m_widget->rect(), textFlags(), m_widget->font()}};
 }
 
 void Label::paintOnto(QPainter &painter, const QPointF &origin, double scaleX, double scaleY) const

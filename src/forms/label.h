@@ -25,6 +25,8 @@ public:
     // The size in the widget's pixels the label takes when it sizes itself.
     [[nodiscard]] virtual QSize naturalSize() const;
 
+    [[nodiscard]] std::vector<TextLayout> textLayouts() const override;
+
     void paintOnto(QPainter &painter, const QPointF &origin, double scaleX,
                    double scaleY) const override;
 
@@ -35,6 +37,8 @@ protected:
     std::optional<QVariant> read(const QString &property) const override;
     bool write(const QString &property, const QVariant &value) override;
     bool acceptsSize() const override { return !m_autoSize; }
+    // How the caption is drawn in its box.
+    [[nodiscard]] int textFlags() const;
     // Sizes the label to its content when it sizes itself.
     void fit();
     [[nodiscard]] bool opaque() const { return m_opaque; }

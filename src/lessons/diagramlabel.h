@@ -21,6 +21,8 @@ public:
     void paint(QPainter &painter, const QRectF &box) const override;
     // The glyph box, for any caption.
     [[nodiscard]] QSize naturalSize() const override;
+    // The letter is never drawn as text.
+    [[nodiscard]] std::vector<forms::TextLayout> textLayouts() const override { return {}; }
 
     // How far the glyph stands from its box, in the window's units: it keeps
     // its designed distance to the labels it lines up with (Anchor: the
