@@ -19,24 +19,25 @@ struct StandIn {
 const std::vector<StandIn> &standIns()
 {
     static const std::vector<StandIn> map{
-        // The designs' boxes were made for this font's narrow metrics; the
-        // narrow Helvetica has nearly the same advances (a blank half a digit).
-        // The designed font was a bitmap font: drawn crisp, small dark-red
-        // text keeps its colour instead of fading into antialiased grey.
+        // The designs' boxes and finger rows were made for narrow metrics:
+        // the Arial twin narrowed to them. The designed font was a bitmap
+        // font; drawn crisp, small dark-red text keeps its colour instead of
+        // fading into antialiased grey.
         {"MS Sans Serif",
-         {QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("Liberation Sans")},
-         {.crisp = true}},
+         {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans Narrow")},
+         {.stretch = 83, .crisp = true}},
         // Metric twin of the designed font, but the boxes were measured at
         // another resolution: the introduction's and the member page's
         // paragraphs lost their last lines at full width.
         {"Times New Roman",
          {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")},
          {.stretch = 86}},
-        // Chalk on a board. As wide as the welcome window's notice allows, so
-        // the chord menu's letters stand as near their buttons as they can.
+        // Chalk on a board, widened to the designed width of the chord menu's
+        // letters, so each stands over its button; its bold face is wide
+        // enough already for the welcome window's notice.
         {"EraserDust",
          {QStringLiteral("Cabin Sketch"), QStringLiteral("Humor Sans")},
-         {.stretch = 103}},
+         {.stretch = 107, .boldStretch = 100}},
         {"Signet Roundhand", {QStringLiteral("Dancing Script"), QStringLiteral("Z003")}, {}},
         // Wider than the designed face: "Info!" lost its mark at full width.
         {"Kidprint", {QStringLiteral("Comic Neue"), QStringLiteral("Andika")}, {.stretch = 82}},
@@ -85,7 +86,8 @@ void fitStandIn(QFont &font)
     if (families.size() != 1)
         return;
     const StandInLook look = standInLookFor(families.front());
-    font.setStretch(look.stretch == 100 ? QFont::AnyStretch : look.stretch);
+    const int stretch = font.bold() && look.boldStretch > 0 ? look.boldStretch : look.stretch;
+    font.setStretch(stretch == 100 ? QFont::AnyStretch : stretch);
     font.setStyleStrategy(look.crisp ? QFont::NoAntialias : QFont::PreferDefault);
 }
 

@@ -17,6 +17,9 @@ void installFontSubstitutes();
 struct StandInLook {
     // Width in percent of the stand-in's own (QFont::setStretch).
     int stretch = 100;
+    // The same for its bold face, where that is wider than the designed
+    // font's bold; 0 for the stretch above.
+    int boldStretch = 0;
     // Drawn without antialiasing, every pixel of a stroke in the text's
     // colour, as the designed bitmap font was.
     bool crisp = false;
