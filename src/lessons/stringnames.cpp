@@ -73,17 +73,15 @@ std::vector<forms::TextLayout> StringNames::textLayouts() const
     const std::vector<Placed> letters = placed();
     if (letters.empty())
         return Label::textLayouts();
-    const QFontMetricsF metrics(widget()->font(), widget());
-    const int height = static_cast<int>(std::ceil(metrics.height()));
     std::vector<forms::TextLayout> layouts;
     for (const Placed &p : letters) {
-        // The letter's own advance, cut to the label: a letter past its
-        // edge shows as ink outside.
-        const double advance = metrics.horizontalAdvance(p.letter);
-        const int left = static_cast<int>(std::floor(p.centre - advance / 2));
-        const int width = static_cast<int>(std::ceil(advance)) + 1;
-        layouts.push_back({p.letter, QRect(left, 0, width, height) & widget()->rect(),
-                           Qt::AlignLeft | Qt::AlignTop, widget()->font()});
+        // Centred on its place in the widest box the label has either side
+        // of it: ink past that box is ink past the label's nearer edge.
+        const double room = std::min(p.centre, widget()->width() - p.centre);
+        const int left = static_cast<int>(std::lround(p.centre - room));
+        const int width = static_cast<int>(std::lround(p.centre + room)) - left;
+        layouts.push_back({p.letter, QRect(left, 0, std::max(0, width), widget()->height()),
+                           Qt::AlignHCenter | Qt::AlignTop, widget()->font()});
     }
     return layouts;
 }

@@ -33,8 +33,8 @@ const std::vector<StandIn> &standIns()
          {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")},
          {.stretch = 86}},
         // Chalk on a board, widened to the designed width of the chord menu's
-        // letters, so each stands over its button; its bold face is wide
-        // enough already for the welcome window's notice.
+        // row of letters; its bold face is wide enough already for the
+        // welcome window's notice.
         {"EraserDust",
          {QStringLiteral("Cabin Sketch"), QStringLiteral("Humor Sans")},
          {.stretch = 107, .boldStretch = 100}},
