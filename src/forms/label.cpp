@@ -64,18 +64,35 @@ int Label::textFlags() const
     return flags;
 }
 
+QRectF Label::wrapBox(const QRectF &box) const
+{
+    const double width = geometry().width();
+    if ((textFlags() & Qt::TextWordWrap) == 0 || m_designedWidth <= 0 || width <= m_designedWidth)
+        return box;
+    const double kept = box.width() * m_designedWidth / width;
+    const double room = box.width() - kept;
+    const double left = m_alignment == 0 ? 0 : m_alignment == 1 ? room : room / 2;
+    return {box.left() + left, box.top(), kept, box.height()};
+}
+
 void Label::paint(QPainter &painter, const QRectF &box) const
 {
     painter.setFont(m_widget->font());
     painter.setPen(m_widget->palette().color(QPalette::WindowText));
-    painter.drawText(box, textFlags(), displayed(m_caption));
+    painter.drawText(wrapBox(box), textFlags(), displayed(m_caption));
 }
 
 std::vector<TextLayout> Label::textLayouts() const
 {
     if (m_caption.isEmpty())
         return {};
-    return {{displayed(m_caption), m_widget->rect(), textFlags(), m_widget->font()}};
+    return {{displayed(m_caption), wrapBox(QRectF(m_widget->rect())).toRect(), textFlags(),
+             m_widget->font()}};
+}
+
+void Label::loaded()
+{
+    m_designedWidth = geometry().width();
 }
 
 void Label::paintOnto(QPainter &painter, const QPointF &origin, double scaleX, double scaleY) const
