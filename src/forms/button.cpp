@@ -21,13 +21,33 @@ public:
         setAutoDefault(true);
     }
 
-protected:
-    void paintEvent(QPaintEvent *event) override
+    [[nodiscard]] bool showsPicture() const
     {
-        if (!m_owner.graphical() || m_owner.picture().isNull()) {
-            QPushButton::paintEvent(event);
-            return;
+        return m_owner.graphical() && !m_owner.picture().isNull();
+    }
+
+    // Where the caption goes: under the picture of a picture button, in the
+    // style's contents box of a plain one. A caption wider than its button
+    // wraps, as on the program's home platform.
+    [[nodiscard]] TextLayout captionLayout() const
+    {
+        if (!showsPicture()) {
+            QStyleOptionButton option;
+            initStyleOption(&option);
+            return {text(), style()->subElementRect(QStyle::SE_PushButtonContents, &option, this),
+                    CaptionFlags, font()};
         }
+        const QRect picture = pictureBox();
+        const QRect inner = innerBox();
+        return {text(),
+                QRect(inner.left(), picture.bottom() + 1, inner.width(),
+                      inner.bottom() - picture.bottom()),
+                CaptionFlags, font()};
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
         QStylePainter painter(this);
         QStyleOptionButton option;
         initStyleOption(&option);
@@ -35,34 +55,42 @@ protected:
         option.icon = QIcon();
         painter.drawControl(QStyle::CE_PushButtonBevel, option);
 
-        const bool down = isDown() && !m_owner.downPicture().isNull();
-        const QImage &picture = down ? m_owner.downPicture() : m_owner.picture();
-        const QRect inner = rect().adjusted(3, 3, -3, -3);
-        // A caption wider than the button wraps, as on the program's home
-        // platform, and the picture makes room for its lines.
-        constexpr int flags = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic |
-                              Qt::TextWordWrap;
-        const int lineHeight =
-            fontMetrics().boundingRect(QRect(0, 0, inner.width(), 10000), flags, text()).height();
-        const QSize size = picture.size().scaled(
-            inner.width(), std::max(1, inner.height() - lineHeight), Qt::KeepAspectRatio);
-        const QSize shown = size.width() < picture.width() ? size : picture.size();
-        const QPoint at(inner.left() + (inner.width() - shown.width()) / 2, inner.top());
-        painter.drawImage(QRect(at, shown), picture);
-
-        const QRect captionBox(inner.left(), at.y() + shown.height(), inner.width(),
-                               inner.bottom() - (at.y() + shown.height()) + 1);
-        painter.drawItemText(captionBox, flags, palette(), isEnabled(), text(),
+        if (showsPicture()) {
+            const bool down = isDown() && !m_owner.downPicture().isNull();
+            painter.drawImage(pictureBox(), down ? m_owner.downPicture() : m_owner.picture());
+        }
+        const TextLayout caption = captionLayout();
+        painter.drawItemText(caption.box, caption.flags, palette(), isEnabled(), caption.text,
                              QPalette::ButtonText);
         if (hasFocus()) {
             QStyleOptionFocusRect focus;
             focus.initFrom(this);
-            focus.rect = inner;
+            focus.rect = showsPicture() ? innerBox() : caption.box;
             painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
         }
     }
 
 private:
+    static constexpr int CaptionFlags =
+        Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextWordWrap;
+
+    [[nodiscard]] QRect innerBox() const { return rect().adjusted(3, 3, -3, -3); }
+
+    [[nodiscard]] QRect pictureBox() const
+    {
+        const QImage &picture = m_owner.picture();
+        const QRect inner = innerBox();
+        // The picture makes room for the caption's lines.
+        const int lineHeight =
+            fontMetrics()
+                .boundingRect(QRect(0, 0, inner.width(), 10000), CaptionFlags, text())
+                .height();
+        const QSize size = picture.size().scaled(
+            inner.width(), std::max(1, inner.height() - lineHeight), Qt::KeepAspectRatio);
+        const QSize shown = size.width() < picture.width() ? size : picture.size();
+        return {QPoint(inner.left() + (inner.width() - shown.width()) / 2, inner.top()), shown};
+    }
+
     const Button &m_owner;
 };
 
@@ -79,6 +107,13 @@ Button::Button(Form &form, QString kind, QString name, Control *container)
 QWidget *Button::widget() const
 {
     return m_button;
+}
+
+std::vector<TextLayout> Button::textLayouts() const
+{
+    if (m_button->text().isEmpty())
+        return {};
+    return {static_cast<const ButtonWidget *>(m_button)->captionLayout()};
 }
 
 std::optional<QVariant> Button::read(const QString &p) const

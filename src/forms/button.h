@@ -16,6 +16,7 @@ public:
 
     [[nodiscard]] QWidget *widget() const override;
     [[nodiscard]] bool takesFocus() const override { return true; }
+    [[nodiscard]] std::vector<TextLayout> textLayouts() const override;
     [[nodiscard]] QPushButton *button() const { return m_button; }
     [[nodiscard]] bool graphical() const { return m_graphical; }
     [[nodiscard]] const QImage &picture() const { return m_picture; }

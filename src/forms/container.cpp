@@ -17,10 +17,19 @@ namespace {
 class FrameBox final : public QWidget {
 public:
     using QWidget::QWidget;
-
     QString title;
     // The caption's own colour: the controls inside keep theirs.
     QColor titleColor;
+
+    // The caption stands in the top edge, an average character in from
+    // either corner.
+    [[nodiscard]] TextLayout captionLayout() const
+    {
+        const QFontMetrics metrics(font());
+        const int inset = metrics.averageCharWidth() + 2;
+        return {title, QRect(inset, 0, width() - 2 * inset, metrics.height()),
+                Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, font()};
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -36,11 +45,12 @@ protected:
         painter.drawRect(border.adjusted(1, 1, 0, 0));
         if (title.isEmpty())
             return;
-        const int left = metrics.averageCharWidth();
-        const QRect caption(left, 0, metrics.horizontalAdvance(title) + 4, metrics.height());
-        painter.fillRect(caption, colours.color(backgroundRole()));
+        const TextLayout caption = captionLayout();
+        const int gap = metrics.horizontalAdvance(title) + 4;
+        painter.fillRect(QRect(caption.box.left() - 2, 0, gap, metrics.height()),
+                         colours.color(backgroundRole()));
         painter.setPen(titleColor.isValid() ? titleColor : colours.color(foregroundRole()));
-        painter.drawText(caption, Qt::AlignCenter | Qt::TextShowMnemonic, title);
+        painter.drawText(caption.box, caption.flags, caption.text);
     }
 };
 
@@ -60,6 +70,16 @@ Container::Container(Form &form, QString kind, QString name, Control *container)
                           container != nullptr ? container->childArea() : form.clientArea())),
       m_isFrame(this->kind() == QLatin1String("frame"))
 {}
+
+std::vector<TextLayout> Container::textLayouts() const
+{
+    if (!m_isFrame)
+        return {};
+    const auto *frame = static_cast<const FrameBox *>(m_widget);
+    if (frame->title.isEmpty())
+        return {};
+    return {frame->captionLayout()};
+}
 
 std::optional<QVariant> Container::read(const QString &p) const
 {

@@ -13,6 +13,7 @@ public:
 
     [[nodiscard]] QWidget *widget() const override { return m_widget; }
     [[nodiscard]] QWidget *childArea() const override { return m_widget; }
+    [[nodiscard]] std::vector<TextLayout> textLayouts() const override;
 
 protected:
     std::optional<QVariant> read(const QString &property) const override;

@@ -3,6 +3,8 @@
 #include "forms/event.h"
 #include "layout/toolkit.h"
 
+#include <QFont>
+#include <QRect>
 #include <QRectF>
 #include <QString>
 #include <QVariant>
@@ -16,6 +18,15 @@ class QWidget;
 namespace strumkin::forms {
 
 class Form;
+
+// One text as a control draws it: the box it keeps the text in, in the
+// widget's pixels, and the QPainter::drawText flags and font it uses.
+struct TextLayout {
+    QString text;
+    QRect box;
+    int flags = 0;
+    QFont font;
+};
 
 // One control of a window: a Qt object and the control's properties in the
 // designed terms. Geometry is kept as floating-point values in the container's
@@ -59,6 +70,10 @@ public:
     // without a look of their own draw nothing.
     virtual void paintOnto(QPainter &painter, const QPointF &origin, double scaleX,
                            double scaleY) const;
+
+    // The texts the control shows and how it lays them out; its drawing
+    // follows the same layouts, so what fits here fits on the screen.
+    [[nodiscard]] virtual std::vector<TextLayout> textLayouts() const { return {}; }
 
     // Called once the whole window is built from its design, so a control
     // can take note of the others.

@@ -13,12 +13,15 @@
 #include "forms/textbox.h"
 #include "forms/timer.h"
 #include "forms/toggle.h"
+#include "platform/fonts.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFont>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QWidget>
 
 #include <map>
 
@@ -95,7 +98,7 @@ public:
                 return fail(QStringLiteral("window refuses %1").arg(key));
         }
         if (design.contains(QLatin1String("font")) &&
-            !font(design.value(QLatin1String("font")).toObject(),
+            !font(design.value(QLatin1String("font")).toObject(), m_form.clientArea(),
                   [this](const QString &k, const QVariant &v) { return m_form.set(k, v); }))
             return false;
         for (const QJsonValue &item : design.value(QLatin1String("menus")).toArray()) {
@@ -118,7 +121,7 @@ private:
         return false;
     }
 
-    template <class Set> bool font(const QJsonObject &entry, Set set)
+    template <class Set> bool font(const QJsonObject &entry, QWidget *target, Set set)
     {
         // A font of its own is complete: nothing is taken from the window's.
         const std::pair<const char *, QVariant> parts[] = {
@@ -138,6 +141,13 @@ private:
         if (entry.contains(QLatin1String("charset")) &&
             !set(QStringLiteral("FontCharset"), entry.value(QLatin1String("charset")).toVariant()))
             return fail(QStringLiteral("font refuses its character set"));
+        // The designed family names a stand-in, drawn with that stand-in's
+        // look: the substitution itself carries only the family.
+        if (target != nullptr) {
+            QFont f = target->font();
+            platform::fitStandIn(f);
+            target->setFont(f);
+        }
         return true;
     }
 
@@ -200,7 +210,7 @@ private:
             }
         }
         if (entry.contains(QLatin1String("font")) &&
-            !font(entry.value(QLatin1String("font")).toObject(),
+            !font(entry.value(QLatin1String("font")).toObject(), c.widget(),
                   [&c](const QString &k, const QVariant &v) { return c.set(k, v); }))
             return false;
         if (!properties(entry, c))

@@ -53,7 +53,7 @@ Label::Label(Form &form, QString kind, QString name, Control *container)
     m_widget->setAutoFillBackground(m_opaque);
 }
 
-void Label::paint(QPainter &painter, const QRectF &box) const
+int Label::textFlags() const
 {
     static constexpr Qt::Alignment horizontal[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
     int flags = horizontal[m_alignment] | Qt::AlignTop | Qt::TextShowMnemonic;
@@ -61,9 +61,38 @@ void Label::paint(QPainter &painter, const QRectF &box) const
     // itself wraps only when asked to grow downwards.
     if (!m_autoSize || m_wordWrap)
         flags |= Qt::TextWordWrap;
+    return flags;
+}
+
+QRectF Label::wrapBox(const QRectF &box) const
+{
+    const double width = geometry().width();
+    if ((textFlags() & Qt::TextWordWrap) == 0 || m_designedWidth <= 0 || width <= m_designedWidth)
+        return box;
+    const double kept = box.width() * m_designedWidth / width;
+    const double room = box.width() - kept;
+    const double left = m_alignment == 0 ? 0 : m_alignment == 1 ? room : room / 2;
+    return {box.left() + left, box.top(), kept, box.height()};
+}
+
+void Label::paint(QPainter &painter, const QRectF &box) const
+{
     painter.setFont(m_widget->font());
     painter.setPen(m_widget->palette().color(QPalette::WindowText));
-    painter.drawText(box, flags, displayed(m_caption));
+    painter.drawText(wrapBox(box), textFlags(), displayed(m_caption));
+}
+
+std::vector<TextLayout> Label::textLayouts() const
+{
+    if (m_caption.isEmpty())
+        return {};
+    return {{displayed(m_caption), wrapBox(QRectF(m_widget->rect())).toRect(), textFlags(),
+             m_widget->font()}};
+}
+
+void Label::loaded()
+{
+    m_designedWidth = geometry().width();
 }
 
 void Label::paintOnto(QPainter &painter, const QPointF &origin, double scaleX, double scaleY) const

@@ -25,16 +25,27 @@ public:
     // The size in the widget's pixels the label takes when it sizes itself.
     [[nodiscard]] virtual QSize naturalSize() const;
 
+    [[nodiscard]] std::vector<TextLayout> textLayouts() const override;
+
     void paintOnto(QPainter &painter, const QPointF &origin, double scaleX,
                    double scaleY) const override;
 
     void click();
     void doubleClick();
 
+    // Takes note of the designed width, which wrapped text keeps.
+    void loaded() override;
+
 protected:
     std::optional<QVariant> read(const QString &property) const override;
     bool write(const QString &property, const QVariant &value) override;
     bool acceptsSize() const override { return !m_autoSize; }
+    // How the caption is drawn in its box.
+    [[nodiscard]] int textFlags() const;
+    // Where wrapped text goes in a box: as wide as designed at most, so the
+    // text, which keeps its size when the window grows, keeps its lines too
+    // instead of running on into what stands beside it.
+    [[nodiscard]] QRectF wrapBox(const QRectF &box) const;
     // Sizes the label to its content when it sizes itself.
     void fit();
     [[nodiscard]] bool opaque() const { return m_opaque; }
@@ -46,6 +57,7 @@ private:
     bool m_autoSize = false;
     bool m_wordWrap = false;
     bool m_opaque = true;
+    double m_designedWidth = 0;
 };
 
 } // namespace strumkin::forms

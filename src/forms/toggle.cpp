@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QPalette>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace strumkin::forms {
 
@@ -33,6 +35,15 @@ Toggle::Toggle(Form &form, QString kind, QString name, Control *container)
 QWidget *Toggle::widget() const
 {
     return m_button;
+}
+
+QRect Toggle::markBox() const
+{
+    QStyleOptionButton option;
+    option.initFrom(m_button);
+    return m_button->style()->subElementRect(m_isCheck ? QStyle::SE_CheckBoxIndicator
+                                                       : QStyle::SE_RadioButtonIndicator,
+                                             &option, m_button);
 }
 
 std::optional<QVariant> Toggle::read(const QString &p) const

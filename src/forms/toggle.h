@@ -16,6 +16,8 @@ public:
     [[nodiscard]] QWidget *widget() const override;
     [[nodiscard]] bool takesFocus() const override { return true; }
     [[nodiscard]] QAbstractButton *button() const { return m_button; }
+    // The round box or the square one the user clicks, in the widget's pixels.
+    [[nodiscard]] QRect markBox() const;
 
 protected:
     std::optional<QVariant> read(const QString &property) const override;

@@ -24,6 +24,15 @@ public:
     void paint(QPainter &painter, const QRectF &box) const override;
     // The glyph box, for any caption.
     [[nodiscard]] QSize naturalSize() const override;
+    // The letter is never drawn as text.
+    [[nodiscard]] std::vector<forms::TextLayout> textLayouts() const override { return {}; }
+
+    // How far the glyph stands from its box, in the window's units: it keeps
+    // its designed distance to the labels it lines up with (Anchor: the
+    // finger row across, the fret marker down), which move in proportion
+    // when the window is resized while the glyph keeps its size. Where the
+    // window is too small to hold it there, the glyph moves in further.
+    [[nodiscard]] QPointF drift() const;
 
     void applyGeometry() override;
     void loaded() override;
@@ -34,11 +43,6 @@ protected:
     void leaderMoved() override;
 
 private:
-    // How far the glyph stands from its box, in the window's units: it keeps
-    // its designed distance to the labels it lines up with (Anchor: the
-    // finger row across, the fret marker down), which move in proportion
-    // when the window is resized while the glyph keeps its size.
-    [[nodiscard]] QPointF drift() const;
     // Puts the widget around the glyph where it stands, within the window
     // where the window can hold it.
     void place();

@@ -2,6 +2,8 @@
 
 #include "forms/design.h"
 #include "lessons/diagramlabel.h"
+#include "lessons/optionletters.h"
+#include "lessons/stringnames.h"
 
 #include <memory>
 
@@ -13,6 +15,16 @@ void registerLessonKinds()
                         [](forms::Form &form, const QString &kind, const QString &name,
                            forms::Control *container) -> std::unique_ptr<forms::Control> {
                             return std::make_unique<DiagramLabel>(form, kind, name, container);
+                        });
+    forms::registerKind(QStringLiteral("optionletters"),
+                        [](forms::Form &form, const QString &kind, const QString &name,
+                           forms::Control *container) -> std::unique_ptr<forms::Control> {
+                            return std::make_unique<OptionLetters>(form, kind, name, container);
+                        });
+    forms::registerKind(QStringLiteral("stringnames"),
+                        [](forms::Form &form, const QString &kind, const QString &name,
+                           forms::Control *container) -> std::unique_ptr<forms::Control> {
+                            return std::make_unique<StringNames>(form, kind, name, container);
                         });
 }
 

@@ -1,15 +1,22 @@
 #include "forms/form.h"
+#include "forms/label.h"
 #include "forms/menuitem.h"
 #include "forms/picture.h"
 #include "lessons/lessonwindows.h"
 #include "shell/registry.h"
 #include "shell/windowclass.h"
 #include "support/doubles.h"
+#include "support/ink.h"
+#include "support/windowsize.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QtTest>
+
+#include <cmath>
 
 using namespace strumkin;
 
@@ -181,6 +188,47 @@ private slots:
         rig->registry->instance(QStringLiteral("frmA"))->form().close();
         rig->settle();
         QCOMPARE(rig->ends, 1);
+    }
+
+    // One option button under each letter of the row above: the glyph's
+    // centre over the centre of the button's round box.
+    void eachOptionStandsUnderItsLetter_data()
+    {
+        QTest::addColumn<double>("factor");
+        QTest::newRow("as designed") << 1.0;
+        QTest::newRow("half as large again") << 1.5;
+    }
+    void eachOptionStandsUnderItsLetter()
+    {
+        QFETCH(double, factor);
+        rig->registry->show(QStringLiteral("frmchords"));
+        forms::Form &form = menu().form();
+        test::resizeClient(form, factor);
+        const auto &row = *menu().form().controlAs<forms::Label>(QStringLiteral("Label6"));
+        const QList<double> letters = test::inkedRunCentres(row);
+        QCOMPARE(letters.size(), 7);
+        const auto buttonAt = [&](int option) {
+            auto *button = qobject_cast<QAbstractButton *>(
+                menu().control(QStringLiteral("Option%1").arg(option)).widget());
+            QStyleOptionButton style;
+            style.initFrom(button);
+            const QRectF box =
+                button->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, button);
+            return button->mapTo(&form, QPointF(box.center().x(), 0)).x();
+        };
+        const double pitch = buttonAt(2) - buttonAt(1);
+        QStringList offsets;
+        double worst = 0;
+        for (int option = 1; option <= 7; ++option) {
+            const double off = row.widget()->mapTo(&form, QPointF(letters.at(option - 1), 0)).x() -
+                               buttonAt(option);
+            offsets << QString::number(off, 'f', 1);
+            worst = std::max(worst, std::abs(off));
+        }
+        // Within a fifth of the spacing: plainly over its own button.
+        QVERIFY2(worst <= 0.2 * pitch,
+                 qPrintable(QStringLiteral("letters off their buttons (px): %1")
+                                .arg(offsets.join(QStringLiteral(", ")))));
     }
 };
 

@@ -438,6 +438,7 @@ private slots:
         // The pages' default font, measured at ten times 1440 dots an inch so
         // that no hinting rounds the advances: these are twips times ten.
         QFont font(QStringLiteral("MS Sans Serif"));
+        platform::fitStandIn(font);
         font.setHintingPreference(QFont::PreferNoHinting);
         font.setPixelSize(static_cast<int>(std::lround(7.8 * TwipsPerPoint * 10)));
         const QFontMetricsF metrics(font);

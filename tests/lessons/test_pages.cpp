@@ -1,4 +1,5 @@
 #include "forms/form.h"
+#include "forms/label.h"
 #include "forms/toggle.h"
 #include "lessons/diagramgeometry.h"
 #include "lessons/diagramlabel.h"
@@ -7,6 +8,8 @@
 #include "shell/windowclass.h"
 #include "support/doubles.h"
 #include "support/files.h"
+#include "support/ink.h"
+#include "support/windowsize.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -764,6 +767,44 @@ private slots:
                                     .arg(below + 1)
                                     .arg(above - 1)));
         }
+    }
+
+    // A label that points at a barre from the left ends before the diagram:
+    // its text keeps its size and its lines when the window grows.
+    void barLabelsStayClearOfTheirDiagrams_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("labelName");
+        QTest::addColumn<double>("factor");
+        for (const auto &[window, label] :
+             {std::pair{"frmb", "Label10"}, std::pair{"frmC", "Label10"},
+              std::pair{"frmF", "Label5"}}) {
+            for (const double factor : {1.0, 1.5})
+                QTest::addRow("%s %s at %g", window, label, factor)
+                    << QString::fromLatin1(window) << QString::fromLatin1(label) << factor;
+        }
+    }
+    void barLabelsStayClearOfTheirDiagrams()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, labelName);
+        QFETCH(double, factor);
+        open(window);
+        forms::Form &form = page(window).form();
+        test::resizeClient(form, factor);
+        const auto &diagram =
+            page(window).controlAs<lessons::DiagramLabel>(QStringLiteral("Label6"));
+        const auto &label = page(window).controlAs<forms::Label>(labelName);
+        const double twipsPerPixel = 1440.0 / form.dpiX();
+        const double em = diagram.widget()->font().pointSizeF() * 20; // twips
+        const double diagramLeft =
+            diagram.geometry().left() + diagram.drift().x() +
+            (lessons::diagram::stringX(0) - lessons::diagram::DotRadius) * em;
+        const double textRight = label.geometry().left() + test::inkedRight(label) * twipsPerPixel;
+        QVERIFY2(textRight < diagramLeft,
+                 qPrintable(QStringLiteral("text ends at %1 twips, the diagram starts at %2")
+                                .arg(textRight)
+                                .arg(diagramLeft)));
     }
 };
 

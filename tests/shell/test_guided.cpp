@@ -1,7 +1,10 @@
 #include "forms/form.h"
+#include "forms/label.h"
 #include "forms/menuitem.h"
 #include "forms/picture.h"
 #include "forms/surface.h"
+#include "lessons/diagramgeometry.h"
+#include "lessons/diagramlabel.h"
 #include "lessons/lessonwindows.h"
 #include "shell/registry.h"
 #include "shell/shellwindows.h"
@@ -9,11 +12,16 @@
 #include "shell/windowclass.h"
 #include "support/doubles.h"
 #include "support/files.h"
+#include "support/ink.h"
+#include "support/windowsize.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QtTest>
+
+#include <cmath>
 
 using namespace strumkin;
 
@@ -155,6 +163,98 @@ private slots:
         QCOMPARE(diagram.kind(), QStringLiteral("diagram"));
         QCOMPARE(diagram.get(QStringLiteral("Caption"))->toString(), QStringLiteral("a"));
         QCOMPARE(diagram.get(QStringLiteral("FontSize"))->toDouble(), 72.0);
+    }
+
+    // The dark-red paragraphs are the designed colour where the strokes are,
+    // not a dim smear of it.
+    void darkRedTextKeepsItsColour()
+    {
+        rig->registry->show(QStringLiteral("frmintro"));
+        forms::Form &form = window("frmintro").form();
+        const QWidget *text = window("frmintro").control(QStringLiteral("Label7")).widget();
+        const QImage grab =
+            form.grab(QRect(text->mapTo(&form, QPoint(0, 0)), text->size())).toImage();
+        int strongest = 0;
+        int ink = 0;
+        int full = 0;
+        for (int y = 0; y < grab.height(); ++y) {
+            for (int x = 0; x < grab.width(); ++x) {
+                const int red = qRed(grab.pixel(x, y));
+                strongest = std::max(strongest, red);
+                ink += red > 40 ? 1 : 0;
+                full += red >= 188 ? 1 : 0;
+            }
+        }
+        QVERIFY(ink > 0);
+        QVERIFY2(strongest >= 188 && full * 2 >= ink,
+                 qPrintable(QStringLiteral("strongest red %1, %2 of %3 inked pixels at 188 or more")
+                                .arg(strongest)
+                                .arg(full)
+                                .arg(ink)));
+    }
+
+    // What the introduction teaches with its example: the string names each
+    // under its string, each "Fret ___" at a fret row, as designed and
+    // enlarged (the diagram keeps its size and its distance to the names and
+    // the upper label, so the lower label moves on by a row).
+    void theExampleLinesUpWithItsLabels_data()
+    {
+        QTest::addColumn<double>("factor");
+        QTest::addColumn<int>("lowerRow");
+        QTest::newRow("as designed") << 1.0 << 3;
+        QTest::newRow("half as large again") << 1.5 << 4;
+    }
+    void theExampleLinesUpWithItsLabels()
+    {
+        QFETCH(double, factor);
+        QFETCH(int, lowerRow);
+        rig->registry->show(QStringLiteral("frmintro"));
+        forms::Form &form = window("frmintro").form();
+        test::resizeClient(form, factor);
+        const auto &diagram =
+            window("frmintro").controlAs<lessons::DiagramLabel>(QStringLiteral("Label4"));
+        const forms::Scale scale = form.scale();
+        const double twipsPerPixel = forms::TwipsPerInch / form.dpiX();
+        const double em = diagram.widget()->font().pointSizeF() * 20; // twips
+        const QPointF glyph((diagram.geometry().left() + diagram.drift().x()) * scale.twipsPerUnitX,
+                            (diagram.geometry().top() + diagram.drift().y()) * scale.twipsPerUnitY);
+        using namespace lessons::diagram;
+
+        // Glyph centres of the names, as drawn, against the strings.
+        const auto &names = window("frmintro").controlAs<forms::Label>(QStringLiteral("Label10"));
+        const QList<double> centres = test::inkedRunCentres(names);
+        QCOMPARE(centres.size(), lessons::StringCount);
+        const double pitch = StringPitch * em;
+        QStringList offsets;
+        double worst = 0;
+        for (int string = 0; string < lessons::StringCount; ++string) {
+            const double off = names.geometry().left() * scale.twipsPerUnitX +
+                               centres.at(string) * twipsPerPixel -
+                               (glyph.x() + stringX(string) * em);
+            offsets << QString::number(off / twipsPerPixel, 'f', 1);
+            worst = std::max(worst, std::abs(off));
+        }
+        QVERIFY2(worst < 0.35 * pitch, qPrintable(QStringLiteral("names off their strings (px): %1")
+                                                      .arg(offsets.join(QStringLiteral(", ")))));
+
+        // The first line of each label against the rows: the upper one points
+        // at the first fret the diagram shows, the lower one at the third, or
+        // further down once it has moved with the grown window.
+        const std::pair<const char *, int> markers[] = {{"Label5", 1}, {"Label6", lowerRow}};
+        for (const auto &[markerName, row] : markers) {
+            const forms::Control &marker = window("frmintro").control(QLatin1String(markerName));
+            const double pointsAt =
+                marker.geometry().top() * scale.twipsPerUnitY +
+                QFontMetricsF(marker.widget()->font(), marker.widget()).height() / 2 *
+                    twipsPerPixel;
+            const double rowAt = glyph.y() + rowCentreY(row) * em;
+            QVERIFY2(std::abs(pointsAt - rowAt) <= 0.35 * FretSpacing * em,
+                     qPrintable(QStringLiteral("%1 at %2 twips, row %3 at %4")
+                                    .arg(QLatin1String(markerName))
+                                    .arg(pointsAt)
+                                    .arg(row)
+                                    .arg(rowAt)));
+        }
     }
 };
 

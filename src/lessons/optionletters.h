@@ -1,0 +1,40 @@
+#pragma once
+
+#include "forms/label.h"
+
+#include <QStringList>
+
+#include <vector>
+
+namespace strumkin::lessons {
+
+// A row of letters over a row of option buttons ("A B C D E F G"): each
+// letter of the caption is centred over the round box of its button, the
+// buttons named by Options in the letters' order, wherever the font's blanks
+// would have put it. The letters keep their size when the window grows and
+// move apart with their buttons. Without those buttons, or with another
+// number of letters, it draws as a plain label in its designed place.
+class OptionLetters final : public forms::Label {
+public:
+    OptionLetters(forms::Form &form, QString kind, QString name, forms::Control *container);
+
+    void paint(QPainter &painter, const QRectF &box) const override;
+    [[nodiscard]] std::vector<forms::TextLayout> textLayouts() const override;
+    void applyGeometry() override;
+
+protected:
+    std::optional<QVariant> read(const QString &property) const override;
+    bool write(const QString &property, const QVariant &value) override;
+
+private:
+    struct Placed {
+        QString letter;
+        // Centre of the letter's advance, in the label's pixels.
+        double centre;
+    };
+    [[nodiscard]] std::vector<Placed> placed() const;
+
+    QStringList m_options;
+};
+
+} // namespace strumkin::lessons
