@@ -25,7 +25,8 @@ const std::vector<StandIn> &standIns()
         // fading into antialiased grey.
         {"MS Sans Serif",
          {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans Narrow")},
-         {.stretch = 83, .crisp = true}},
+         // The sheets' 12-point sentences fill their boxes in one line.
+         {.stretch = 83, .crisp = true, .largeFrom = 12, .largeStretch = 78}},
         // Metric twin of the designed font, but the boxes were measured at
         // another resolution: the introduction's and the member page's
         // paragraphs lost their last lines at full width.
@@ -86,7 +87,9 @@ void fitStandIn(QFont &font)
     if (families.size() != 1)
         return;
     const StandInLook look = standInLookFor(families.front());
-    const int stretch = font.bold() && look.boldStretch > 0 ? look.boldStretch : look.stretch;
+    int stretch = font.bold() && look.boldStretch > 0 ? look.boldStretch : look.stretch;
+    if (look.largeFrom > 0 && font.pointSizeF() >= look.largeFrom)
+        stretch = look.largeStretch;
     font.setStretch(stretch == 100 ? QFont::AnyStretch : stretch);
     font.setStyleStrategy(look.crisp ? QFont::NoAntialias : QFont::PreferDefault);
 }

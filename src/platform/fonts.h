@@ -23,6 +23,9 @@ struct StandInLook {
     // Drawn without antialiasing, every pixel of a stroke in the text's
     // colour, as the designed bitmap font was.
     bool crisp = false;
+    // From this size in points on, this width instead (0: none).
+    double largeFrom = 0;
+    int largeStretch = 0;
 };
 [[nodiscard]] StandInLook standInLookFor(const QString &designed);
 

@@ -51,15 +51,19 @@ QString caption(const forms::Control &label)
 // screen, as the widget's painter lays them out.
 QStringList linesOnScreen(const forms::Control &label)
 {
+    // Where the label wraps its text: a label wider than designed keeps its
+    // designed lines.
     const QWidget *widget = label.widget();
     const QString text = caption(label);
+    const std::vector<forms::TextLayout> laid = label.textLayouts();
+    const int width = laid.empty() ? widget->width() : laid.front().box.width();
     QTextLayout layout(text, widget->font(), widget);
     QTextOption option(Qt::AlignHCenter);
     option.setWrapMode(QTextOption::WordWrap);
     layout.setTextOption(option);
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-        line.setLineWidth(widget->width());
+        line.setLineWidth(width);
     layout.endLayout();
     QStringList lines;
     for (int i = 0; i < layout.lineCount(); ++i) {
@@ -141,6 +145,8 @@ private slots:
         QVERIFY(label != nullptr);
         const QString sentence = caption(*label);
         const QStringList onScreen = linesOnScreen(*label);
+        // The sentence is one line, as designed, not "chord." on its own.
+        QCOMPARE(onScreen, QStringList{sentence});
         rig->registry->unload(sheet);
 
         lessons::printChordSheet(*rig->registry, chord);
