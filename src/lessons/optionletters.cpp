@@ -3,27 +3,13 @@
 #include "forms/form.h"
 #include "forms/toggle.h"
 
-#include <QFontMetricsF>
-#include <QPainter>
 #include <QWidget>
-
-#include <algorithm>
-#include <cmath>
 
 namespace strumkin::lessons {
 
-OptionLetters::OptionLetters(forms::Form &form, QString kind, QString name,
-                             forms::Control *container)
-    : Label(form, std::move(kind), std::move(name), container)
-{}
-
 std::vector<OptionLetters::Placed> OptionLetters::placed() const
 {
-    QStringList letters;
-    for (const QChar c : caption()) {
-        if (!c.isSpace())
-            letters << QString(c);
-    }
+    const QStringList letters = this->letters();
     if (letters.isEmpty() || letters.size() != m_options.size())
         return {};
     const QWidget &row = *widget();
@@ -55,32 +41,7 @@ void OptionLetters::paint(QPainter &painter, const QRectF &box) const
         }
         return;
     }
-    painter.setFont(widget()->font());
-    painter.setPen(widget()->palette().color(QPalette::WindowText));
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    for (const Placed &p : letters) {
-        painter.drawText(QPointF(box.left() + p.centre - metrics.horizontalAdvance(p.letter) / 2,
-                                 box.top() + metrics.ascent()),
-                         p.letter);
-    }
-}
-
-std::vector<forms::TextLayout> OptionLetters::textLayouts() const
-{
-    const std::vector<Placed> letters = placed();
-    if (letters.empty())
-        return Label::textLayouts();
-    std::vector<forms::TextLayout> layouts;
-    for (const Placed &p : letters) {
-        // Centred on its place in the widest box the label has either side
-        // of it: ink past that box is ink past the label's nearer edge.
-        const double room = std::min(p.centre, widget()->width() - p.centre);
-        const int left = static_cast<int>(std::lround(p.centre - room));
-        const int width = static_cast<int>(std::lround(p.centre + room)) - left;
-        layouts.push_back({p.letter, QRect(left, 0, std::max(0, width), widget()->height()),
-                           Qt::AlignHCenter | Qt::AlignTop, widget()->font()});
-    }
-    return layouts;
+    paintLetters(painter, box, letters);
 }
 
 void OptionLetters::applyGeometry()

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "forms/label.h"
+#include "lessons/placedletters.h"
 
 #include <QStringList>
-
-#include <vector>
 
 namespace strumkin::lessons {
 
@@ -14,26 +12,20 @@ namespace strumkin::lessons {
 // would have put it. The letters keep their size when the window grows and
 // move apart with their buttons. Without those buttons, or with another
 // number of letters, it draws as a plain label in its designed place.
-class OptionLetters final : public forms::Label {
+class OptionLetters final : public PlacedLetters {
 public:
-    OptionLetters(forms::Form &form, QString kind, QString name, forms::Control *container);
+    using PlacedLetters::PlacedLetters;
 
     void paint(QPainter &painter, const QRectF &box) const override;
-    [[nodiscard]] std::vector<forms::TextLayout> textLayouts() const override;
     void applyGeometry() override;
 
 protected:
     std::optional<QVariant> read(const QString &property) const override;
     bool write(const QString &property, const QVariant &value) override;
 
-private:
-    struct Placed {
-        QString letter;
-        // Centre of the letter's advance, in the label's pixels.
-        double centre;
-    };
-    [[nodiscard]] std::vector<Placed> placed() const;
+    [[nodiscard]] std::vector<Placed> placed() const override;
 
+private:
     QStringList m_options;
 };
 

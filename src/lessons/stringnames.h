@@ -1,8 +1,6 @@
 #pragma once
 
-#include "forms/label.h"
-
-#include <vector>
+#include "lessons/placedletters.h"
 
 namespace strumkin::lessons {
 
@@ -14,25 +12,18 @@ class DiagramLabel;
 // names stay under their strings in any font and when the window grows.
 // Without such a diagram, or with another number of letters, it draws as a
 // plain label.
-class StringNames final : public forms::Label {
+class StringNames final : public PlacedLetters {
 public:
-    StringNames(forms::Form &form, QString kind, QString name, forms::Control *container);
+    using PlacedLetters::PlacedLetters;
 
     void paint(QPainter &painter, const QRectF &box) const override;
-    [[nodiscard]] std::vector<forms::TextLayout> textLayouts() const override;
 
 protected:
     std::optional<QVariant> read(const QString &property) const override;
     bool write(const QString &property, const QVariant &value) override;
+    [[nodiscard]] std::vector<Placed> placed() const override;
 
 private:
-    struct Placed {
-        QString letter;
-        // Centre of the letter's advance, in the label's pixels.
-        double centre;
-    };
-    [[nodiscard]] std::vector<Placed> placed() const;
-
     QString m_diagram;
 };
 

@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFontMetricsF>
+#include <QPointer>
 #include <QtTest>
 
 #include <cmath>
@@ -145,14 +146,15 @@ private slots:
     void goingBackFromTheIntroductionTilesAgain()
     {
         rig->registry->show(QStringLiteral("frmstart"));
-        const forms::Form *first = &window("frmstart").form();
+        // A pointer, not an address: a new window may be built where the old one was.
+        const QPointer<forms::Form> first = &window("frmstart").form();
         click("frmstart", "Command1");
         rig->settle();
         QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmintro")});
         trigger("frmintro", "goback");
         rig->settle();
         QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmstart")});
-        QVERIFY(&window("frmstart").form() != first);
+        QVERIFY(first.isNull());
         QVERIFY(!window("frmstart").form().surface().background().isNull());
     }
 
