@@ -25,6 +25,13 @@ e2e_start_display
 # The window's own pixels, header included (its size and place).
 shot() { xwd -silent -id "$E2E_WINDOW" -display "$DISPLAY" 2>/dev/null; }
 
+painted() {
+  local raw packed
+  raw=$(stat -c %s "$1")
+  packed=$(gzip -c "$1" | wc -c)
+  ((packed * 200 > raw))
+}
+
 size_of() {
   xdotool getwindowgeometry "$E2E_WINDOW" 2>/dev/null | sed -n 's/^ *Geometry: //p'
 }
@@ -45,13 +52,20 @@ set_size() {
 round_trip() {
   local name=$1 first w h
   local before=$E2E_TMP/$name-before.xwd after=$E2E_TMP/$name-after.xwd
-  # The first picture, once the window has painted and holds still.
-  local deadline=$(($(e2e_now_us) + 10000000))
+  # The first picture, once the window has painted (a window not painted
+  # yet is one colour, which packs to almost nothing) and holds still.
+  local deadline=$(($(e2e_now_us) + 20000000)) still=0
   shot >"$before"
-  until shot >"$after" && cmp -s "$before" "$after"; do
-    (($(e2e_now_us) < deadline)) || { e2e_log "$name never held still"; return 1; }
-    cp "$after" "$before"
+  until ((still >= 3)); do
+    (($(e2e_now_us) < deadline)) || { e2e_log "$name never painted and held still"; return 1; }
     sleep 0.1
+    shot >"$after" || return 1
+    if cmp -s "$before" "$after" && painted "$after"; then
+      still=$((still + 1))
+    else
+      still=0
+      cp "$after" "$before"
+    fi
   done
   first=$(size_of)
   w=${first%x*}
@@ -62,7 +76,7 @@ round_trip() {
   set_size "$w" $((h * 7 / 5)) || return 1
   set_size "$w" "$h" || return 1
   # Repainting follows the resize; poll for the first picture with a deadline.
-  deadline=$(($(e2e_now_us) + 10000000))
+  deadline=$(($(e2e_now_us) + 20000000))
   until shot >"$after" && cmp -s "$before" "$after"; do
     if (($(e2e_now_us) >= deadline)); then
       cp "$before" "$E2E_ARTEFACTS/$name-first.xwd"
