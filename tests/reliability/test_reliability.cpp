@@ -2,16 +2,14 @@
 #include "forms/menuitem.h"
 #include "forms/picture.h"
 #include "lessons/catalogue.h"
-#include "lessons/lessonwindows.h"
 #include "platform/launcher.h"
 #include "platform/printer.h"
 #include "shell/registry.h"
-#include "shell/shellwindows.h"
 #include "shell/windowclass.h"
+#include "support/allwindows.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/findings.h"
-#include "windows/sidewindows.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -162,9 +160,7 @@ class ReliabilityTest : public QObject {
                                printer != nullptr ? printer : &rig->printer,
                                launcher != nullptr ? launcher : &rig->launcher});
         rig->registry->setEnd([this] { ++rig->ends; });
-        shell::registerShellWindows(*rig->registry);
-        lessons::registerLessonWindows(*rig->registry);
-        windows::registerSideWindows(*rig->registry);
+        test::registerAllWindows(*rig->registry);
     }
     shell::WindowClass &window(const QString &name) { return *rig->registry->instance(name); }
     void click(const QString &windowName, const char *control)

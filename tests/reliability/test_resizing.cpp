@@ -1,10 +1,8 @@
 #include "forms/form.h"
-#include "lessons/lessonwindows.h"
 #include "shell/registry.h"
-#include "shell/shellwindows.h"
 #include "shell/windowclass.h"
+#include "support/allwindows.h"
 #include "support/doubles.h"
-#include "windows/sidewindows.h"
 
 #include <QtTest>
 
@@ -92,9 +90,7 @@ private slots:
     void init()
     {
         rig = std::make_unique<test::Rig>();
-        shell::registerShellWindows(*rig->registry);
-        lessons::registerLessonWindows(*rig->registry);
-        windows::registerSideWindows(*rig->registry);
+        test::registerAllWindows(*rig->registry);
     }
     void cleanup() { rig.reset(); }
 

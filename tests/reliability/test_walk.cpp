@@ -2,12 +2,10 @@
 #include "forms/menuitem.h"
 #include "forms/timer.h"
 #include "lessons/catalogue.h"
-#include "lessons/lessonwindows.h"
 #include "shell/registry.h"
-#include "shell/shellwindows.h"
 #include "shell/windowclass.h"
+#include "support/allwindows.h"
 #include "support/doubles.h"
-#include "windows/sidewindows.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -383,9 +381,7 @@ private slots:
     void init()
     {
         rig = std::make_unique<test::Rig>();
-        shell::registerShellWindows(*rig->registry);
-        lessons::registerLessonWindows(*rig->registry);
-        windows::registerSideWindows(*rig->registry);
+        test::registerAllWindows(*rig->registry);
         instances.clear();
         recent.clear();
     }

@@ -3,12 +3,10 @@
 #include "forms/filelist.h"
 #include "forms/form.h"
 #include "forms/label.h"
-#include "lessons/lessonwindows.h"
 #include "shell/registry.h"
-#include "shell/shellwindows.h"
 #include "shell/windowclass.h"
+#include "support/allwindows.h"
 #include "support/doubles.h"
-#include "windows/sidewindows.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -69,9 +67,7 @@ private slots:
     void init()
     {
         rig = std::make_unique<test::Rig>();
-        shell::registerShellWindows(*rig->registry);
-        lessons::registerLessonWindows(*rig->registry);
-        windows::registerSideWindows(*rig->registry);
+        test::registerAllWindows(*rig->registry);
     }
     void cleanup() { rig.reset(); }
 
