@@ -1,32 +1,56 @@
 #include "forms/dirlist.h"
 
+#include "forms/folderreading.h"
 #include "forms/form.h"
+#include "forms/showwatch.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QFileSystemModel>
+#include <QFileSystemWatcher>
 #include <QHeaderView>
-#include <QTreeView>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTimer>
+#include <QTreeWidget>
 
 namespace strumkin::forms {
 
+namespace {
+
+constexpr int SettleMilliseconds = 50;
+constexpr int FolderRole = Qt::UserRole;
+
+bool within(const QByteArray &folder, const QByteArray &top)
+{
+    return folder == top || top == "/" || folder.startsWith(top + '/');
+}
+
+} // namespace
+
 DirList::DirList(Form &form, QString kind, QString name, Control *container)
     : Control(form, std::move(kind), std::move(name), container),
-      m_view(new QTreeView(container != nullptr ? container->childArea() : form.clientArea())),
-      m_model(new QFileSystemModel(m_view)), m_path(QDir::currentPath())
+      m_view(new QTreeWidget(container != nullptr ? container->childArea() : form.clientArea())),
+      m_watcher(new QFileSystemWatcher(m_view)), m_settle(new QTimer(m_view)),
+      m_folder(realFolder(storedPath(QDir::currentPath()))), m_top("/"),
+      m_path(QFile::decodeName(m_folder))
 {
-    m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    m_model->setRootPath(QDir::rootPath());
-    m_view->setModel(m_model);
     m_view->setHeaderHidden(true);
-    for (int column = 1; column < m_model->columnCount(); ++column)
-        m_view->hideColumn(column);
-    m_view->setSortingEnabled(true);
-    m_view->sortByColumn(0, Qt::AscendingOrder);
-    QObject::connect(m_view, &QTreeView::activated, m_view,
-                     [this](const QModelIndex &index) { setPath(m_model->filePath(index)); });
-    setPath(m_path);
+    m_view->setColumnCount(1);
+    // The path down to the current folder is always open: nothing folds.
+    m_view->setRootIsDecorated(false);
+    m_view->setItemsExpandable(false);
+    m_view->setUniformRowHeights(true);
+    QObject::connect(m_view, &QTreeWidget::itemActivated, m_view, [this](QTreeWidgetItem *item) {
+        setFolder(item->data(0, FolderRole).toByteArray());
+    });
+    m_settle->setSingleShot(true);
+    m_settle->setInterval(SettleMilliseconds);
+    QObject::connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_settle,
+                     qOverload<>(&QTimer::start));
+    QObject::connect(m_settle, &QTimer::timeout, m_view, [this] { refresh(); });
+    new ShowWatch(m_view, [this] { shown(); });
 }
+
+DirList::~DirList() = default;
 
 QWidget *DirList::widget() const
 {
@@ -35,28 +59,119 @@ QWidget *DirList::widget() const
 
 bool DirList::setPath(const QString &path)
 {
-    const QFileInfo folder(path);
-    if (!folder.isDir())
+    return setFolder(realFolder(storedPath(path)));
+}
+
+bool DirList::setFolder(const QByteArray &folder)
+{
+    if (!isFolder(folder))
         return false;
-    const QString wanted = folder.canonicalFilePath();
-    // The tree starts at the drive's root when the folder lies on that drive.
-    const bool onDrive =
-        !m_root.isEmpty() && (wanted == m_root || wanted.startsWith(m_root + QLatin1Char('/')));
-    m_view->setRootIndex(onDrive ? m_model->index(m_root).parent() : QModelIndex());
-    const QModelIndex index = m_model->index(wanted);
-    m_view->setCurrentIndex(index);
-    m_view->expand(index);
-    m_view->scrollTo(index);
-    if (wanted == m_path)
-        return true;
-    m_path = wanted;
-    raise(Event::Change);
+    // Where the folder lies on the drive, the list starts at the drive's
+    // root, so the user can only move within the drive.
+    QByteArray top = !m_root.isEmpty() && within(folder, m_root) ? m_root : QByteArray("/");
+    if (!within(folder, top))
+        return false;
+    const bool changed = folder != m_folder;
+    m_folder = folder;
+    m_top = std::move(top);
+    m_path = QFile::decodeName(folder);
+    m_scrollPending = true;
+    rebuild();
+    if (m_view->isVisible())
+        shown();
+    if (changed)
+        raise(Event::Change);
     return true;
 }
 
 void DirList::setRoot(const QString &root)
 {
-    m_root = QFileInfo(root).canonicalFilePath();
+    m_root = realFolder(storedPath(root));
+    QByteArray top = !m_root.isEmpty() && within(m_folder, m_root) ? m_root : QByteArray("/");
+    if (top != m_top) {
+        m_top = std::move(top);
+        m_stale = true;
+    }
+}
+
+QTreeWidgetItem *DirList::row(const QByteArray &folder) const
+{
+    if (m_stale)
+        rebuild();
+    for (QTreeWidgetItemIterator it(m_view); *it != nullptr; ++it) {
+        if ((*it)->data(0, FolderRole).toByteArray() == folder)
+            return *it;
+    }
+    return nullptr;
+}
+
+void DirList::rebuild() const
+{
+    m_stale = false;
+    m_view->clear();
+    const QIcon open = m_view->style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = m_view->style()->standardIcon(QStyle::SP_DirClosedIcon);
+
+    auto *top = new QTreeWidgetItem(m_view, {shownName(m_top)});
+    top->setData(0, FolderRole, m_top);
+    top->setIcon(0, open);
+    QTreeWidgetItem *current = top;
+    // The folders between the top and the current one, each inside the last.
+    QByteArray path = m_top == "/" ? QByteArray() : m_top;
+    const QByteArray below = m_folder.mid(m_top == "/" ? 1 : m_top.size() + 1);
+    for (const QByteArray &part : below.split('/')) {
+        if (part.isEmpty())
+            continue;
+        path += '/' + part;
+        current = new QTreeWidgetItem(current, {shownName(part)});
+        current->setData(0, FolderRole, path);
+        current->setIcon(0, open);
+    }
+    for (const FolderEntry &sub : readFolder(m_folder, Entries::Folders)) {
+        auto *item = new QTreeWidgetItem(current, {sub.shown});
+        item->setData(0, FolderRole, childPath(m_folder, sub.name));
+        item->setIcon(0, closed);
+    }
+    m_view->expandAll();
+    m_view->setCurrentItem(current);
+
+    const QStringList watched = m_watcher->directories();
+    if (watched != QStringList{m_path}) {
+        if (!watched.isEmpty())
+            m_watcher->removePaths(watched);
+        m_watcher->addPath(m_path);
+    }
+}
+
+void DirList::shown()
+{
+    if (m_stale)
+        rebuild();
+    // Scrolled once the rows are there and the list has its size.
+    if (m_scrollPending && m_view->currentItem() != nullptr) {
+        m_view->scrollToItem(m_view->currentItem());
+        m_scrollPending = false;
+    }
+}
+
+void DirList::refresh()
+{
+    if (m_stale)
+        return;
+    // A current folder that went away gives way to the nearest one left.
+    QByteArray folder = m_folder;
+    while (!isFolder(folder) && folder != m_top) {
+        folder.truncate(std::max<qsizetype>(folder.lastIndexOf('/'), 1));
+        if (!within(folder, m_top))
+            folder = m_top;
+    }
+    if (folder != m_folder) {
+        setFolder(folder);
+        return;
+    }
+    const int scrolled = m_view->verticalScrollBar()->value();
+    rebuild();
+    m_view->verticalScrollBar()->setValue(scrolled);
 }
 
 std::optional<QVariant> DirList::read(const QString &p) const

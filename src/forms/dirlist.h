@@ -2,37 +2,58 @@
 
 #include "forms/control.h"
 
-class QFileSystemModel;
-class QTreeView;
+#include <QByteArray>
+
+class QFileSystemWatcher;
+class QTimer;
+class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace strumkin::forms {
 
-// A folder list: the folders from the root of its drive down to its current
-// folder, and that folder's subfolders. Opening a folder makes it current and
-// raises Change. Paths are host paths.
+// A folder list: the folders from the top of its drive down to its current
+// folder, and that folder's subfolders. Opening one of them makes it current
+// and raises Change. The user moves only within the drive: above its top
+// there is nothing to open. The list follows changes to the current folder
+// while it is shown.
 class DirList final : public Control {
 public:
     DirList(Form &form, QString kind, QString name, Control *container);
+    ~DirList() override;
 
     [[nodiscard]] QWidget *widget() const override;
     [[nodiscard]] bool takesFocus() const override { return true; }
-    [[nodiscard]] QTreeView *view() const { return m_view; }
-    [[nodiscard]] QFileSystemModel *model() const { return m_model; }
+    [[nodiscard]] QTreeWidget *view() const { return m_view; }
+    // The current folder as text, and as the host stores it.
     [[nodiscard]] const QString &path() const { return m_path; }
+    [[nodiscard]] const QByteArray &folder() const { return m_folder; }
     // False, and nothing changes, for a folder that does not exist.
     bool setPath(const QString &path);
-    // The top of the tree: the root of the drive the folders are on.
+    bool setFolder(const QByteArray &folder);
+    // The drive's root: folders on it are shown from there down, any other
+    // from the file system's root.
     void setRoot(const QString &root);
+    // The row of a folder, null when the list does not show it.
+    [[nodiscard]] QTreeWidgetItem *row(const QByteArray &folder) const;
 
 protected:
     std::optional<QVariant> read(const QString &property) const override;
     bool write(const QString &property, const QVariant &value) override;
 
 private:
-    QTreeView *m_view;
-    QFileSystemModel *m_model;
+    void rebuild() const;
+    void refresh();
+    void shown();
+
+    QTreeWidget *m_view;
+    QFileSystemWatcher *m_watcher;
+    QTimer *m_settle;
+    QByteArray m_folder;
+    QByteArray m_top;
+    QByteArray m_root;
     QString m_path;
-    QString m_root;
+    mutable bool m_stale = true;
+    bool m_scrollPending = true;
 };
 
 } // namespace strumkin::forms

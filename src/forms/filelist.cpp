@@ -1,52 +1,178 @@
 #include "forms/filelist.h"
 
+#include "forms/folderreading.h"
 #include "forms/form.h"
+#include "forms/showwatch.h"
 
+#include <QAbstractListModel>
 #include <QDir>
-#include <QFileInfo>
-#include <QListWidget>
+#include <QFileSystemWatcher>
+#include <QListView>
+#include <QTimer>
 
 namespace strumkin::forms {
 
+namespace {
+
+// Changes to a folder come in bursts (a save writes and renames); one read
+// after the burst is enough.
+constexpr int SettleMilliseconds = 50;
+
+} // namespace
+
+// The names of one folder in list order. A new reading of the same folder
+// removes and inserts only what changed, so the user's selection and scroll
+// position stay where they were.
+class NameList final : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    [[nodiscard]] int rowCount(const QModelIndex &parent) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(m_entries.size());
+    }
+    [[nodiscard]] QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid() || role != Qt::DisplayRole)
+            return {};
+        return m_entries[static_cast<std::size_t>(index.row())].shown;
+    }
+    [[nodiscard]] const std::vector<FolderEntry> &entries() const { return m_entries; }
+
+    void replace(std::vector<FolderEntry> next)
+    {
+        beginResetModel();
+        m_entries = std::move(next);
+        endResetModel();
+    }
+
+    void update(std::vector<FolderEntry> next)
+    {
+        using Size = std::size_t;
+        Size i = 0;
+        Size j = 0;
+        const auto before = [](const FolderEntry &a, const FolderEntry &b) {
+            return listedBefore(a, b);
+        };
+        while (i < m_entries.size() || j < next.size()) {
+            if (j == next.size() || (i < m_entries.size() && before(m_entries[i], next[j]))) {
+                Size end = i + 1;
+                while (end < m_entries.size() &&
+                       (j == next.size() || before(m_entries[end], next[j])))
+                    ++end;
+                beginRemoveRows({}, static_cast<int>(i), static_cast<int>(end - 1));
+                m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(i),
+                                m_entries.begin() + static_cast<std::ptrdiff_t>(end));
+                endRemoveRows();
+            } else if (i == m_entries.size() || before(next[j], m_entries[i])) {
+                Size end = j + 1;
+                while (end < next.size() &&
+                       (i == m_entries.size() || before(next[end], m_entries[i])))
+                    ++end;
+                beginInsertRows({}, static_cast<int>(i), static_cast<int>(i + (end - j) - 1));
+                m_entries.insert(
+                    m_entries.begin() + static_cast<std::ptrdiff_t>(i),
+                    std::make_move_iterator(next.begin() + static_cast<std::ptrdiff_t>(j)),
+                    std::make_move_iterator(next.begin() + static_cast<std::ptrdiff_t>(end)));
+                endInsertRows();
+                i += end - j;
+                j = end;
+            } else {
+                ++i;
+                ++j;
+            }
+        }
+    }
+
+private:
+    std::vector<FolderEntry> m_entries;
+};
+
 FileList::FileList(Form &form, QString kind, QString name, Control *container)
     : Control(form, std::move(kind), std::move(name), container),
-      m_list(new QListWidget(container != nullptr ? container->childArea() : form.clientArea())),
+      m_view(new QListView(container != nullptr ? container->childArea() : form.clientArea())),
+      m_names(new NameList(m_view)), m_watcher(new QFileSystemWatcher(m_view)),
+      m_settle(new QTimer(m_view)), m_folder(storedPath(QDir::currentPath())),
       m_path(QDir::currentPath())
 {
-    refresh();
+    // Rows of one height: a folder of many thousand files lays out at once.
+    m_view->setUniformItemSizes(true);
+    m_view->setModel(m_names);
+    m_settle->setSingleShot(true);
+    m_settle->setInterval(SettleMilliseconds);
+    QObject::connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_settle,
+                     qOverload<>(&QTimer::start));
+    QObject::connect(m_settle, &QTimer::timeout, m_view, [this] { refresh(); });
+    // The folder it starts at is read only if the list is shown before it is
+    // pointed elsewhere.
+    new ShowWatch(m_view, [this] {
+        if (m_stale)
+            refresh();
+    });
 }
+
+FileList::~FileList() = default;
 
 QWidget *FileList::widget() const
 {
-    return m_list;
+    return m_view;
 }
 
 QStringList FileList::names() const
 {
+    if (m_stale)
+        refresh();
     QStringList all;
-    for (int i = 0; i < m_list->count(); ++i)
-        all << m_list->item(i)->text();
+    all.reserve(static_cast<qsizetype>(m_names->entries().size()));
+    for (const FolderEntry &entry : m_names->entries())
+        all << entry.shown;
     return all;
 }
 
 bool FileList::setPath(const QString &path)
 {
-    const QFileInfo folder(path);
-    if (!folder.isDir())
+    const QByteArray folder = realFolder(storedPath(path));
+    return !folder.isEmpty() && setFolder(folder);
+}
+
+bool FileList::setFolder(const QByteArray &folder)
+{
+    if (!isFolder(folder))
         return false;
-    m_path = folder.absoluteFilePath();
+    if (folder == m_folder && !m_stale)
+        return true;
+    const bool sameFolder = folder == m_folder;
+    m_folder = folder;
+    m_path = QFile::decodeName(folder);
+    if (!sameFolder) {
+        // Another folder: the old one's names are of no use.
+        m_names->replace({});
+        m_view->scrollToTop();
+    }
     refresh();
     return true;
 }
 
-void FileList::refresh()
+void FileList::refresh() const
 {
-    m_list->clear();
-    const QStringList patterns = m_pattern == QLatin1String("*.*")
-                                     ? QStringList{QStringLiteral("*")}
-                                     : m_pattern.split(QLatin1Char(';'));
-    const QDir folder(m_path);
-    m_list->addItems(folder.entryList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    m_stale = false;
+    std::vector<FolderEntry> files = readFolder(m_folder, Entries::Files);
+    if (m_pattern != QLatin1String("*") && m_pattern != QLatin1String("*.*")) {
+        const QStringList patterns = m_pattern.split(QLatin1Char(';'));
+        std::erase_if(files, [&](const FolderEntry &f) { return !QDir::match(patterns, f.shown); });
+    }
+    m_names->update(std::move(files));
+    watch();
+}
+
+void FileList::watch() const
+{
+    const QStringList watched = m_watcher->directories();
+    if (watched == QStringList{m_path})
+        return;
+    if (!watched.isEmpty())
+        m_watcher->removePaths(watched);
+    m_watcher->addPath(m_path);
 }
 
 std::optional<QVariant> FileList::read(const QString &p) const
@@ -56,7 +182,7 @@ std::optional<QVariant> FileList::read(const QString &p) const
     if (p == QLatin1String("Pattern"))
         return m_pattern;
     if (p == QLatin1String("ListCount"))
-        return m_list->count();
+        return static_cast<int>(names().size());
     return Control::read(p);
 }
 

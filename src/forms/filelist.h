@@ -2,32 +2,53 @@
 
 #include "forms/control.h"
 
-class QListWidget;
+#include <QByteArray>
+
+class QFileSystemWatcher;
+class QListView;
+class QTimer;
 
 namespace strumkin::forms {
 
-// A file list: the names of the files in one folder that match its pattern,
-// read at once whenever the folder or the pattern is set. Paths are host paths.
+class NameList;
+
+// A file list: the names of the files in one folder that match its pattern.
+// The folder is read once when it is set (or, for the folder it starts at,
+// when the list is first shown) and read again whenever its contents change,
+// so the list always shows what is in the folder now.
 class FileList final : public Control {
 public:
     FileList(Form &form, QString kind, QString name, Control *container);
+    ~FileList() override;
 
     [[nodiscard]] QWidget *widget() const override;
     [[nodiscard]] bool takesFocus() const override { return true; }
-    [[nodiscard]] QListWidget *list() const { return m_list; }
+    [[nodiscard]] QListView *view() const { return m_view; }
+    // The folder as text, for showing and for the by-name property.
     [[nodiscard]] const QString &path() const { return m_path; }
+    // The names as the list shows them, top to bottom.
     [[nodiscard]] QStringList names() const;
+    // False, and nothing changes, for a folder that does not exist. Setting
+    // the folder the list already shows reads nothing: it is kept current.
     bool setPath(const QString &path);
-    void refresh();
+    bool setFolder(const QByteArray &folder);
 
 protected:
     std::optional<QVariant> read(const QString &property) const override;
     bool write(const QString &property, const QVariant &value) override;
 
 private:
-    QListWidget *m_list;
+    void refresh() const;
+    void watch() const;
+
+    QListView *m_view;
+    NameList *m_names;
+    QFileSystemWatcher *m_watcher;
+    QTimer *m_settle;
+    QByteArray m_folder;
     QString m_path;
     QString m_pattern = QStringLiteral("*");
+    mutable bool m_stale = true;
 };
 
 } // namespace strumkin::forms

@@ -14,7 +14,7 @@ FindWindow::FindWindow(shell::Registry &registry) : WindowClass(registry, QStrin
 {
     on(QStringLiteral("Dir1"), Event::Change, [this] {
         controlAs<forms::FileList>(QStringLiteral("File1"))
-            .setPath(controlAs<forms::DirList>(QStringLiteral("Dir1")).path());
+            .setFolder(controlAs<forms::DirList>(QStringLiteral("Dir1")).folder());
     });
     on(QStringLiteral("Command1"), Event::Click, [this] { this->registry().unload(className()); });
 }
@@ -22,7 +22,9 @@ FindWindow::FindWindow(shell::Registry &registry) : WindowClass(registry, QStrin
 void FindWindow::load()
 {
     // Both lists start at the chords folder; without one they stay at the
-    // working folder, and the window opens all the same.
+    // working folder, and the window opens all the same. The file list
+    // follows the folder list, so the second setting finds it there already
+    // and reads nothing.
     const platform::Paths &paths = *services().paths;
     const QString chords = paths.toHost(QStringLiteral("C:\\Chords"));
     auto &folders = controlAs<forms::DirList>(QStringLiteral("Dir1"));

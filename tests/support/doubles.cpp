@@ -8,8 +8,9 @@
 
 namespace strumkin::test {
 
-Rig::Rig()
-    : paths(std::make_unique<platform::Paths>(QCoreApplication::applicationDirPath(), drive.path()))
+Rig::Rig(const QString &driveRoot)
+    : paths(std::make_unique<platform::Paths>(QCoreApplication::applicationDirPath(),
+                                              driveRoot.isEmpty() ? drive.path() : driveRoot))
 {
     platform::installFontSubstitutes();
     printer.folder = paper.path();

@@ -121,7 +121,8 @@ public:
 // the ends of the program instead of quitting.
 class Rig {
 public:
-    Rig();
+    // The drive's root is a temporary folder of the rig's unless given.
+    explicit Rig(const QString &driveRoot = {});
 
     ManualClock clock;
     FixedScreen screen;

@@ -11,10 +11,13 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
-#include <QFileSystemModel>
-#include <QListWidget>
-#include <QTreeView>
+#include <QListView>
+#include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace strumkin;
 
@@ -43,6 +46,10 @@ class SideWindowsTest : public QObject {
         return window("frmfind").controlAs<forms::FileList>(QStringLiteral("File1"));
     }
     QString onDrive(const QString &relative) const { return rig->drive.filePath(relative); }
+    QByteArray stored(const char *relative) const
+    {
+        return QFile::encodeName(QDir(onDrive(QString())).canonicalPath()) + '/' + relative;
+    }
     void write(const QString &relative)
     {
         QVERIFY(QDir().mkpath(QFileInfo(onDrive(relative)).path()));
@@ -90,21 +97,124 @@ private slots:
         write(QStringLiteral("Chords/Bchords/notes.doc"));
         rig->registry->show(QStringLiteral("frmfind"));
         QCOMPARE(files().names(), QStringList{QStringLiteral("Amajor.txt")});
-        // The folder list shows the chords folder's subfolders, read in the background.
-        QFileSystemModel *model = folders().model();
-        const QModelIndex chords = model->index(folders().path());
-        QTRY_COMPARE(model->rowCount(chords), 1);
-        QCOMPARE(model->fileName(model->index(0, 0, chords)), QStringLiteral("Bchords"));
-        const QModelIndex b = model->index(onDrive(QStringLiteral("Chords/Bchords")));
-        QVERIFY(b.isValid());
-        emit folders().view()->activated(b);
+        emit folders().view()->itemActivated(folders().row(stored("Chords/Bchords")), 0);
         QCOMPARE(files().names(),
                  (QStringList{QStringLiteral("Bmajor.txt"), QStringLiteral("Bminor.txt"),
                               QStringLiteral("notes.doc")}));
         // Selecting or double-clicking a file does nothing.
-        files().list()->setCurrentRow(0);
-        emit files().list()->itemDoubleClicked(files().list()->item(0));
+        files().view()->setCurrentIndex(files().view()->model()->index(0, 0));
+        emit files().view()->doubleClicked(files().view()->currentIndex());
         QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmfind")});
+    }
+
+    // The folder list holds the drive's root, the folders down to the
+    // current one and its subfolders: nothing beside the drive, nothing above.
+    void theFolderListStaysOnTheDrive()
+    {
+        QTemporaryDir desk;
+        for (const char *name : {"drive/Chords/Bchords", "drive/Chords/Gchords", "drive/Music",
+                                 "neighbour1", "neighbour2"})
+            QVERIFY(QDir(desk.path()).mkpath(QLatin1String(name)));
+        for (int i = 0; i < 60; ++i)
+            QVERIFY(QDir(desk.path())
+                        .mkpath(QStringLiteral("drive/Chords/more%1").arg(i, 2, 10, QChar(u'0'))));
+        rig = std::make_unique<test::Rig>(desk.filePath(QStringLiteral("drive")));
+        test::registerAllWindows(*rig->registry);
+        rig->registry->show(QStringLiteral("frmfind"));
+        QTreeWidget *tree = folders().view();
+        QCOMPARE(tree->topLevelItemCount(), 1);
+        QTreeWidgetItem *top = tree->topLevelItem(0);
+        QCOMPARE(top->text(0), QDir(desk.filePath(QStringLiteral("drive"))).canonicalPath());
+        QCOMPARE(top->childCount(), 1);
+        QTreeWidgetItem *chords = top->child(0);
+        QCOMPARE(chords->text(0), QStringLiteral("Chords"));
+        QCOMPARE(chords->childCount(), 62);
+        QCOMPARE(chords->child(0)->text(0), QStringLiteral("Bchords"));
+        QCOMPARE(tree->currentItem(), chords);
+        // The current folder is in view, whatever the list holds.
+        QVERIFY(tree->viewport()->rect().contains(tree->visualItemRect(chords)));
+
+        // Opening the drive's root shows its folders, and still nothing beside it.
+        emit tree->itemActivated(top, 0);
+        top = tree->topLevelItem(0);
+        QCOMPARE(tree->topLevelItemCount(), 1);
+        QCOMPARE(top->childCount(), 2);
+        QCOMPARE(top->child(1)->text(0), QStringLiteral("Music"));
+        QCOMPARE(files().path(), folders().path());
+    }
+
+    // What is saved, added or deleted while the browser is open shows at once.
+    void theListsShowWhatIsInTheFolderNow()
+    {
+        QVERIFY(QDir().mkpath(onDrive(QStringLiteral("Chords"))));
+        rig->registry->show(QStringLiteral("frmA"));
+        click("frmA", "Check1");
+        QVERIFY(files().names().isEmpty());
+        click("frmA", "Command1");
+        QTRY_COMPARE(files().names(), QStringList{QStringLiteral("Amajor.txt")});
+        click("frmA", "Check1");
+        QCOMPARE(files().names(), QStringList{QStringLiteral("Amajor.txt")});
+        write(QStringLiteral("Chords/Bchords/Bmajor.txt"));
+        QTRY_VERIFY(folders().row(stored("Chords/Bchords")) != nullptr);
+        QVERIFY(QFile::remove(onDrive(QStringLiteral("Chords/Amajor.txt"))));
+        QTRY_VERIFY(files().names().isEmpty());
+        // The user's place in a long list stays while the folder changes.
+        for (int i = 0; i < 300; ++i)
+            write(QStringLiteral("Chords/f%1.txt").arg(i, 3, 10, QChar(u'0')));
+        QTRY_COMPARE(files().names().size(), 300);
+        QListView *list = files().view();
+        list->setCurrentIndex(list->model()->index(150, 0));
+        write(QStringLiteral("Chords/a-first.txt"));
+        QTRY_COMPARE(files().names().size(), 301);
+        QCOMPARE(list->currentIndex().data().toString(), QStringLiteral("f150.txt"));
+        // A folder that goes away gives way to the one above it.
+        emit folders().view()->itemActivated(folders().row(stored("Chords/Bchords")), 0);
+        QVERIFY(QDir(onDrive(QStringLiteral("Chords/Bchords"))).removeRecursively());
+        QTRY_COMPARE(folders().path(), QDir(onDrive(QStringLiteral("Chords"))).canonicalPath());
+        QCOMPARE(files().names().size(), 301);
+    }
+
+    // Every file of the folder is listed on a row of its own, whatever bytes
+    // its name holds.
+    void everyNameIsShownOnOneRow_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << QByteArray("Amajor.txt") << QStringLiteral("Amajor.txt");
+        QTest::newRow("not UTF-8")
+            << QByteArray("bad\xff\xfe.txt") << QStringLiteral("bad\\xFF\\xFE.txt");
+        QTest::newRow("Latin-1") << QByteArray("caf\xe9.txt") << QStringLiteral("caf\\xE9.txt");
+        QTest::newRow("newline") << QByteArray("two\nlines.txt")
+                                 << QStringLiteral("two\\nlines.txt");
+        QTest::newRow("tab and escape")
+            << QByteArray("a\tb\x1b.txt") << QStringLiteral("a\\tb\\x1B.txt");
+        QTest::newRow("C1 control")
+            << QByteArray("c\xc2\x85.txt") << QStringLiteral("c\\u0085.txt");
+        QTest::newRow("line separator")
+            << QByteArray("l\xe2\x80\xa8s.txt") << QStringLiteral("l\\u2028s.txt");
+        QTest::newRow("overlong slash")
+            << QByteArray("o\xc0\xaf.txt") << QStringLiteral("o\\xC0\\xAF.txt");
+        QTest::newRow("surrogate")
+            << QByteArray("s\xed\xa0\x80.txt") << QStringLiteral("s\\xED\\xA0\\x80.txt");
+        QTest::newRow("cut short") << QByteArray("cut\xe5\x92") << QStringLiteral("cut\\xE5\\x92");
+        QTest::newRow("CJK") << QByteArray("\xe5\x92\x8c\xe5\xbc\xa6.txt")
+                             << QStringLiteral("和弦.txt");
+        QTest::newRow("emoji") << QByteArray("\xf0\x9f\x8e\xb8.txt") << QStringLiteral("🎸.txt");
+    }
+    void everyNameIsShownOnOneRow()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, shown);
+        QVERIFY(QDir().mkpath(onDrive(QStringLiteral("Chords"))));
+        write(QStringLiteral("Chords/Amajor.txt"));
+        const QByteArray path = QFile::encodeName(onDrive(QStringLiteral("Chords"))) + '/' + stored;
+        const int fd = ::open(path.constData(), O_CREAT | O_WRONLY, 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+        rig->registry->show(QStringLiteral("frmfind"));
+        const QStringList names = files().names();
+        QVERIFY2(names.contains(shown), qPrintable(names.join(u'|')));
+        QCOMPARE(names.size(), shown == QLatin1String("Amajor.txt") ? 1 : 2);
     }
 
     void withoutAChordsFolderTheBrowserOpensAtTheWorkingFolder()
