@@ -74,6 +74,9 @@ qsizetype sequenceLength(const unsigned char *bytes, qsizetype left)
 
 QString shownName(const QByteArray &name)
 {
+    // Most names are plain printable ASCII.
+    if (std::all_of(name.begin(), name.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
+        return QString::fromLatin1(name);
     QString out;
     out.reserve(name.size());
     const auto *bytes = reinterpret_cast<const unsigned char *>(name.constData());

@@ -11,8 +11,11 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
+#include <QGlyphRun>
 #include <QListView>
+#include <QRawFont>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -215,6 +218,15 @@ private slots:
         const QStringList names = files().names();
         QVERIFY2(names.contains(shown), qPrintable(names.join(u'|')));
         QCOMPARE(names.size(), shown == QLatin1String("Amajor.txt") ? 1 : 2);
+        // Drawn in the list's font or a fallback that has every glyph.
+        QTextLayout layout(shown, files().view()->font());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        for (const QGlyphRun &run : layout.glyphRuns()) {
+            const QList<quint32> glyphs = run.glyphIndexes();
+            QVERIFY2(!glyphs.contains(0u), qPrintable(run.rawFont().familyName()));
+        }
     }
 
     void withoutAChordsFolderTheBrowserOpensAtTheWorkingFolder()
