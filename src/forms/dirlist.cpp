@@ -29,9 +29,8 @@ bool within(const QByteArray &folder, const QByteArray &top)
 DirList::DirList(Form &form, QString kind, QString name, Control *container)
     : Control(form, std::move(kind), std::move(name), container),
       m_view(new QTreeWidget(container != nullptr ? container->childArea() : form.clientArea())),
-      m_watcher(new QFileSystemWatcher(m_view)), m_settle(new QTimer(m_view)),
-      m_folder(realFolder(storedPath(QDir::currentPath()))), m_top("/"),
-      m_path(QFile::decodeName(m_folder))
+      m_settle(new QTimer(m_view)), m_folder(realFolder(storedPath(QDir::currentPath()))),
+      m_top("/"), m_path(QFile::decodeName(m_folder))
 {
     m_view->setHeaderHidden(true);
     m_view->setColumnCount(1);
@@ -44,8 +43,6 @@ DirList::DirList(Form &form, QString kind, QString name, Control *container)
     });
     m_settle->setSingleShot(true);
     m_settle->setInterval(SettleMilliseconds);
-    QObject::connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_settle,
-                     qOverload<>(&QTimer::start));
     QObject::connect(m_settle, &QTimer::timeout, m_view, [this] { refresh(); });
     new ShowWatch(m_view, [this] { shown(); });
 }
@@ -69,8 +66,6 @@ bool DirList::setFolder(const QByteArray &folder)
     // Where the folder lies on the drive, the list starts at the drive's
     // root, so the user can only move within the drive.
     QByteArray top = !m_root.isEmpty() && within(folder, m_root) ? m_root : QByteArray("/");
-    if (!within(folder, top))
-        return false;
     const bool changed = folder != m_folder;
     m_folder = folder;
     m_top = std::move(top);
@@ -135,6 +130,13 @@ void DirList::rebuild() const
     m_view->expandAll();
     m_view->setCurrentItem(current);
 
+    // The watch is made at the first reading, so a window that never reads
+    // a folder holds no watch.
+    if (m_watcher == nullptr) {
+        m_watcher = new QFileSystemWatcher(m_view);
+        QObject::connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_settle,
+                         qOverload<>(&QTimer::start));
+    }
     const QStringList watched = m_watcher->directories();
     if (watched != QStringList{m_path}) {
         if (!watched.isEmpty())

@@ -46,7 +46,7 @@ private:
     void shown();
 
     QTreeWidget *m_view;
-    QFileSystemWatcher *m_watcher;
+    mutable QFileSystemWatcher *m_watcher = nullptr;
     QTimer *m_settle;
     QByteArray m_folder;
     QByteArray m_top;

@@ -91,17 +91,14 @@ private:
 FileList::FileList(Form &form, QString kind, QString name, Control *container)
     : Control(form, std::move(kind), std::move(name), container),
       m_view(new QListView(container != nullptr ? container->childArea() : form.clientArea())),
-      m_names(new NameList(m_view)), m_watcher(new QFileSystemWatcher(m_view)),
-      m_settle(new QTimer(m_view)), m_folder(storedPath(QDir::currentPath())),
-      m_path(QDir::currentPath())
+      m_names(new NameList(m_view)), m_settle(new QTimer(m_view)),
+      m_folder(storedPath(QDir::currentPath())), m_path(QDir::currentPath())
 {
     // Rows of one height: a folder of many thousand files lays out at once.
     m_view->setUniformItemSizes(true);
     m_view->setModel(m_names);
     m_settle->setSingleShot(true);
     m_settle->setInterval(SettleMilliseconds);
-    QObject::connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_settle,
-                     qOverload<>(&QTimer::start));
     QObject::connect(m_settle, &QTimer::timeout, m_view, [this] { refresh(); });
     // The folder it starts at is read only if the list is shown before it is
     // pointed elsewhere.
@@ -167,6 +164,12 @@ void FileList::refresh() const
 
 void FileList::watch() const
 {
+    // The watch is made at the first reading: a list that never reads holds none.
+    if (m_watcher == nullptr) {
+        m_watcher = new QFileSystemWatcher(m_view);
+        QObject::connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_settle,
+                         qOverload<>(&QTimer::start));
+    }
     const QStringList watched = m_watcher->directories();
     if (watched == QStringList{m_path})
         return;

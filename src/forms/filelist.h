@@ -43,7 +43,7 @@ private:
 
     QListView *m_view;
     NameList *m_names;
-    QFileSystemWatcher *m_watcher;
+    mutable QFileSystemWatcher *m_watcher = nullptr;
     QTimer *m_settle;
     QByteArray m_folder;
     QString m_path;
