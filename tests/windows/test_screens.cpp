@@ -106,6 +106,7 @@ private slots:
             {"the title's Skip", "frmstart", "Command3", "frmchords"},
             {"the welcome's member button", "frmTimer", "cmdsecret", "frmsecret"},
             {"the chord menu's About", "frmchords", "Picture4", "frmabout"},
+            {"the A page's check box", "frmA", "Check1", "frmfind"},
         };
         for (const auto &step : steps) {
             for (const bool moved : {false, true}) {
@@ -131,7 +132,10 @@ private slots:
             click(from, control);
         QVERIFY(rig->registry->isLoaded(opens));
         QCOMPARE(form(opens).screen(), screen);
-        QVERIFY(centredOn(form(opens), screen));
+        QVERIFY(screen->geometry().contains(form(opens).frameGeometry()));
+        // The browser goes where the window manager puts it, on that screen.
+        if (opens != QLatin1String("frmfind"))
+            QVERIFY(centredOn(form(opens), screen));
     }
 
     void thePickerOpensPagesBesideTheMemberPage_data()
