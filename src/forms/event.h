@@ -14,6 +14,9 @@ public:
     virtual void formResized() = 0;
     // The title-bar close; the window stays until the handler unloads it.
     virtual void formCloseRequested() = 0;
+    // The window's real frame became known and differs from the one it was
+    // placed with: it may want to be placed again.
+    virtual void formFramed() {}
 };
 
 } // namespace strumkin::forms

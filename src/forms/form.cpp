@@ -1,6 +1,7 @@
 #include "forms/form.h"
 
 #include "forms/pictures.h"
+#include "forms/placement.h"
 #include "forms/surface.h"
 #include "forms/values.h"
 
@@ -10,6 +11,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <limits>
@@ -49,6 +51,10 @@ private:
 };
 
 constexpr double MinimizedTop = 30000.0;
+
+// The frame the window manager gave the last window it framed: the best guess
+// for the next one, which is placed before it has one.
+QMargins knownFrame;
 
 } // namespace
 
@@ -129,17 +135,33 @@ void Form::setClientSizeTwips(const QSizeF &size)
 
 void Form::setLeftTwips(double left)
 {
-    move(screenArea().x() + twipsToPixels(left, dpiX()), frameGeometry().y());
+    move(screenArea().x() + twipsToPixels(left, dpiX()), outerFrame().y());
 }
 
 void Form::setTopTwips(double top)
 {
-    move(frameGeometry().x(), screenArea().y() + twipsToPixels(top, dpiY()));
+    move(outerFrame().x(), screenArea().y() + twipsToPixels(top, dpiY()));
+}
+
+QMargins Form::realFrame() const
+{
+    const QWindow *window = windowHandle();
+    return window != nullptr ? window->frameMargins() : QMargins();
+}
+
+QRect Form::outerFrame() const
+{
+    const QMargins real = realFrame();
+    if (!real.isNull())
+        return geometry().marginsAdded(real);
+    // Until then the window's position is its frame's (as move() takes it).
+    const QRect frame = frameGeometry();
+    return {frame.topLeft(), frame.size().grownBy(knownFrame)};
 }
 
 QRectF Form::outerTwips() const
 {
-    const QRect frame = frameGeometry();
+    const QRect frame = outerFrame();
     const QRect area = screenArea();
     double top = pixelsToTwips(frame.y() - area.y(), dpiY());
     // A minimized window is left alone by the layout engine, which knows it by
@@ -219,6 +241,39 @@ void Form::resizeEvent(QResizeEvent *event)
     layoutChildren();
 }
 
+void Form::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    learnFrame();
+}
+
+void Form::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    learnFrame();
+}
+
+void Form::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        learnFrame();
+}
+
+void Form::learnFrame()
+{
+    if (m_frameLearned || !isVisible())
+        return;
+    const QMargins frame = realFrame();
+    // No frame (yet, or ever, without a window manager).
+    if (frame.isNull())
+        return;
+    m_frameLearned = true;
+    knownFrame = frame;
+    if (frame != m_placedWith && m_handler != nullptr && !m_detached)
+        m_handler->formFramed();
+}
+
 void Form::closeEvent(QCloseEvent *event)
 {
     // Closing never destroys the window by itself: the handler unloads it.
@@ -256,14 +311,38 @@ void Form::finishLoad()
     }
 }
 
+void Form::setTargetScreen(QScreen *screen)
+{
+    if (screen != nullptr && !isVisible())
+        setScreen(screen);
+}
+
 void Form::placeForFirstShow()
 {
-    if (m_placement != Placement::CentreOwner && m_placement != Placement::CentreScreen)
-        return;
-    // Windows are shown without an owner: centre on the screen they open on.
+    m_placedWith = knownFrame;
     const QRect area = screenArea();
-    move(area.x() + (area.width() - frameGeometry().width()) / 2,
-         area.y() + (area.height() - frameGeometry().height()) / 2);
+    const QRect outer = outerFrame();
+    if (m_beside != nullptr) {
+        const auto *form = qobject_cast<const Form *>(m_beside.data());
+        const QRect anchor = form != nullptr ? form->outerFrame() : m_beside->frameGeometry();
+        move(beside(anchor, outer.size(), m_beside->screen()->availableGeometry()).topLeft());
+        return;
+    }
+    switch (m_placement) {
+    case Placement::CentreOwner:
+    case Placement::CentreScreen:
+        // Windows are shown without an owner: centre on the screen they open on.
+        move(area.x() + (area.width() - outer.width()) / 2,
+             area.y() + (area.height() - outer.height()) / 2);
+        break;
+    case Placement::Default:
+        // Where the window manager puts it, but on the right screen.
+        if (!area.contains(outer.topLeft()))
+            move(area.topLeft());
+        break;
+    case Placement::Manual:
+        break;
+    }
 }
 
 void Form::focusFirstControl()

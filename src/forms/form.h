@@ -5,6 +5,8 @@
 #include "forms/units.h"
 #include "layout/toolkit.h"
 
+#include <QMargins>
+#include <QPointer>
 #include <QRectF>
 #include <QSizeF>
 
@@ -75,7 +77,14 @@ public:
 
     // Completes a load: tab order of the focusable controls.
     void finishLoad();
-    // Puts the window where its design says, for its first showing.
+    // The screen a window not yet shown opens on; Left and Top are relative
+    // to it from the start.
+    void setTargetScreen(QScreen *screen);
+    // Places the window beside another one instead of where its design says.
+    void setBeside(const QWidget *anchor) { m_beside = anchor; }
+    // Puts the window where its design says (or beside its anchor), for its
+    // first showing; again once its real frame is known, if that differs from
+    // the one it was placed with.
     void placeForFirstShow();
     // Gives the focus to the first control of the tab order that can take it.
     void focusFirstControl();
@@ -85,6 +94,9 @@ public:
     // The outer rectangle in twips: Left and Top relative to the screen the
     // window is on, Top at 30000 or more while the window is minimized.
     [[nodiscard]] QRectF outerTwips() const;
+    // The outer rectangle in pixels. Until the window manager has framed the
+    // window, its frame is taken to be the last one any window was given.
+    [[nodiscard]] QRect outerFrame() const;
     // The client area in the window's own units.
     [[nodiscard]] QSizeF scaleSize() const;
 
@@ -93,10 +105,15 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void layoutChildren();
+    void learnFrame();
+    [[nodiscard]] QMargins realFrame() const;
     [[nodiscard]] QSize clientPixels(const QSizeF &twips) const;
     [[nodiscard]] QRect screenArea() const;
 
@@ -112,6 +129,10 @@ private:
     QSizeF m_shownTwips{-1, -1};
     QSize m_dispatchedPixels;
     Placement m_placement = Placement::Default;
+    QPointer<const QWidget> m_beside;
+    // The frame the window was placed with, until its real one is known.
+    QMargins m_placedWith;
+    bool m_frameLearned = false;
     std::unique_ptr<layout::Window> m_view;
     bool m_detached = false;
 };

@@ -5,6 +5,7 @@
 #include "shell/windowclass.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTimer>
 #include <QtDebug>
 
@@ -61,7 +62,7 @@ WindowClass *Registry::instance(const QString &className)
     return window;
 }
 
-bool Registry::load(WindowClass &window)
+bool Registry::load(WindowClass &window, QScreen *screen)
 {
     forms::LoadedDesign design = forms::loadDesign(window.designName());
     if (design.form == nullptr) {
@@ -69,6 +70,8 @@ bool Registry::load(WindowClass &window)
         return false;
     }
     window.m_form = design.form.release();
+    // Before Load, which may place the window relative to its screen.
+    window.m_form->setTargetScreen(screen);
     window.m_form->setHandler(&window);
     window.m_loading = true;
     window.guarded([&window] { window.load(); });
@@ -76,7 +79,24 @@ bool Registry::load(WindowClass &window)
     return window.m_form != nullptr;
 }
 
+QScreen *Registry::setActingScreen(QScreen *screen)
+{
+    QScreen *before = m_actingScreen;
+    m_actingScreen = screen;
+    return before;
+}
+
 void Registry::show(const QString &className)
+{
+    show(className, nullptr);
+}
+
+void Registry::showBeside(const QString &className, const forms::Form &anchor)
+{
+    show(className, &anchor);
+}
+
+void Registry::show(const QString &className, const forms::Form *anchor)
 {
     WindowClass *window = instance(className);
     if (window == nullptr) {
@@ -87,9 +107,11 @@ void Registry::show(const QString &className)
     if (window->m_loading)
         return;
     if (window->m_form == nullptr) {
-        if (!load(*window))
+        QScreen *screen = anchor != nullptr ? anchor->screen() : m_actingScreen.data();
+        if (!load(*window, screen != nullptr ? screen : QGuiApplication::primaryScreen()))
             return;
         forms::Form &form = *window->m_form;
+        form.setBeside(anchor);
         form.placeForFirstShow();
         form.dispatchResize();
         if (window->m_form == nullptr)
@@ -129,7 +151,7 @@ forms::Form *Registry::loadHidden(const QString &className)
     WindowClass *window = instance(className);
     if (window == nullptr)
         return nullptr;
-    if (window->m_form == nullptr && !load(*window))
+    if (window->m_form == nullptr && !load(*window, QGuiApplication::primaryScreen()))
         return nullptr;
     return window->m_form;
 }

@@ -3,6 +3,8 @@
 #include "platform/services.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QScreen>
 #include <QString>
 #include <QStringList>
 
@@ -42,7 +44,11 @@ public:
 
     // Loads the window if needed (design, Load, first Resize), makes it
     // visible and brings it to the front with the focus.
+    // A window not loaded opens on the screen of the window whose handler
+    // asks, or on the primary screen outside any handler.
     void show(const QString &className);
+    // The same, but a window not loaded opens beside the anchor, on its screen.
+    void showBeside(const QString &className, const forms::Form &anchor);
     // Destroys the window if loaded; nothing otherwise.
     void unload(const QString &className);
     // Unloads every loaded window, shown or hidden.
@@ -64,8 +70,14 @@ public:
 
     [[nodiscard]] const platform::Services &services() const { return m_services; }
 
+    // The screen of the window whose handler runs, captured as it starts: the
+    // handler may unload that window before it shows the next. Returns the
+    // one before, to be put back when the handler returns.
+    QScreen *setActingScreen(QScreen *screen);
+
 private:
-    bool load(WindowClass &window);
+    bool load(WindowClass &window, QScreen *screen);
+    void show(const QString &className, const forms::Form *anchor);
     void checkEnd();
 
     platform::Services m_services;
@@ -75,6 +87,7 @@ private:
     // Owns the queued end check, so that it dies with the registry.
     QObject m_queue;
     bool m_endCheckQueued = false;
+    QPointer<QScreen> m_actingScreen;
 };
 
 inline constexpr char FirstWindow[] = "frmTimer";

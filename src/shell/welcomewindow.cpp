@@ -40,13 +40,23 @@ void WelcomeWindow::load()
     const platform::Clock &clock = *services().clock;
     m_start = platform::toDayCount(clock.now());
 
+    centre();
+
+    set(QStringLiteral("lblnow"), QStringLiteral("Caption"), clock.timeOfDayText(clock.now()));
+    set(QStringLiteral("cmdsecret"), QStringLiteral("Visible"), true);
+}
+
+void WelcomeWindow::centre()
+{
     const QSizeF screen = services().screen->sizeInTwips();
     const QRectF outer = form().outerTwips();
     form().setLeftTwips(centredOffset(screen.width(), outer.width()));
     form().setTopTwips(centredOffset(screen.height(), outer.height()));
+}
 
-    set(QStringLiteral("lblnow"), QStringLiteral("Caption"), clock.timeOfDayText(clock.now()));
-    set(QStringLiteral("cmdsecret"), QStringLiteral("Visible"), true);
+void WelcomeWindow::framed()
+{
+    centre();
 }
 
 QString WelcomeWindow::elapsedText() const

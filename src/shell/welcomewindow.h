@@ -12,6 +12,9 @@ public:
 
 private:
     void load() override;
+    void framed() override;
+    // Centres the window's outer rectangle on the screen, as Load does.
+    void centre();
     void tickWait();
     [[nodiscard]] QString elapsedText() const;
 

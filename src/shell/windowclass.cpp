@@ -78,7 +78,9 @@ void WindowClass::controlEvent(forms::Control &control, forms::Event event)
         return;
     // The handler may unload this window; keep it alive until it returns.
     const Handler run = handler->second;
+    QScreen *before = m_registry.setActingScreen(m_form != nullptr ? m_form->screen() : nullptr);
     guarded(run);
+    m_registry.setActingScreen(before);
     m_registry.handlerReturned();
 }
 
@@ -93,6 +95,18 @@ void WindowClass::formResized()
         return;
     guarded([this] { resize(); });
     m_registry.handlerReturned();
+}
+
+void WindowClass::framed()
+{
+    form().placeForFirstShow();
+}
+
+void WindowClass::formFramed()
+{
+    if (m_form == nullptr)
+        return;
+    guarded([this] { framed(); });
 }
 
 void WindowClass::formCloseRequested()

@@ -54,6 +54,9 @@ protected:
     virtual void load() {}
     // The Resize handler: every window rescales its controls in proportion.
     virtual void resize();
+    // The window manager framed the window otherwise than it was placed for:
+    // place it again as when it was first shown.
+    virtual void framed();
 
     [[nodiscard]] Registry &registry() const { return m_registry; }
     [[nodiscard]] const platform::Services &services() const;
@@ -68,6 +71,7 @@ private:
     void controlEvent(forms::Control &control, forms::Event event) override;
     void formResized() override;
     void formCloseRequested() override;
+    void formFramed() override;
 
     Registry &m_registry;
     QString m_className;

@@ -49,7 +49,7 @@ void MemberWindow::pick()
         return;
     // Beside the member page, which stays open; an open page comes to the
     // front as it is.
-    registry().show(QLatin1String(picks[index].second));
+    registry().showBeside(QLatin1String(picks[index].second), form());
 }
 
 } // namespace strumkin::windows

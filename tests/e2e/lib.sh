@@ -4,7 +4,7 @@
 #
 #   e2e_init NAME               temporary folder, artefacts folder, clean-up trap;
 #                               exits 77 (skipped) when Xvfb or xdotool is missing
-#   e2e_start_display           own Xvfb on a free display, 1280x1024x24
+#   e2e_start_display [WxH]     own Xvfb on a free display, 1280x1024 unless given, 24 bits
 #   e2e_start_program PROGRAM   starts it with a temporary HOME on that display
 #   e2e_wait_window REGEX [S]   waits (at most S seconds, 20 by default) for a
 #                               visible window whose name matches; sets E2E_WINDOW
@@ -100,7 +100,7 @@ e2e_start_display() {
   mkfifo "$fifo"
   # Xvfb picks a free display itself and writes its number to the fd once it
   # accepts connections.
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+  Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp -noreset \
     3>"$fifo" >"$E2E_TMP/xvfb.log" 2>&1 &
   E2E_XVFB_PID=$!
   local number=""

@@ -5,6 +5,7 @@
 #include "forms/menuitem.h"
 #include "forms/picture.h"
 #include "forms/pictures.h"
+#include "forms/placement.h"
 #include "forms/textbox.h"
 
 #include <QAction>
@@ -342,6 +343,43 @@ private slots:
         file.close();
         QVERIFY(forms::readPicture(path).isNull());
         QVERIFY(!c("Picture1").set(QStringLiteral("Picture"), path));
+    }
+    // A member page of 428 x 425 frame pixels, and pages of 430 x 426.
+    void besidePrefersRightLeftBelowAboveOnTheScreen_data()
+    {
+        QTest::addColumn<QRect>("anchor");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QRect>("placed");
+        const QSize page(430, 426);
+        QTest::newRow("room on the right") << QRect(586, 387, 428, 425) << page
+                                           << QRect(0, 0, 1600, 1200) << QRect(1014, 387, 430, 426);
+        QTest::newRow("only on the left, pushed up onto the screen")
+            << QRect(1100, 900, 428, 250) << page << QRect(0, 0, 1600, 1200)
+            << QRect(670, 774, 430, 426);
+        QTest::newRow("only below") << QRect(100, 50, 1400, 300) << page << QRect(0, 0, 1600, 1200)
+                                    << QRect(100, 350, 430, 426);
+        QTest::newRow("only above") << QRect(100, 700, 1400, 300) << page << QRect(0, 0, 1600, 1200)
+                                    << QRect(100, 274, 430, 426);
+        QTest::newRow("on a screen not at the origin")
+            << QRect(1700, 400, 428, 425) << page << QRect(1600, 100, 1280, 1024)
+            << QRect(2128, 400, 430, 426);
+        // Centred on 1280 x 1024 no side is free: the least overlap is where
+        // the page is pushed into the screen's bottom-left corner.
+        QTest::newRow("no room at all: least overlap")
+            << QRect(426, 299, 428, 425) << page << QRect(0, 0, 1280, 1024)
+            << QRect(0, 598, 430, 426);
+        QTest::newRow("larger than the screen: top-left on it")
+            << QRect(100, 100, 300, 300) << QSize(2000, 1500) << QRect(0, 0, 1600, 1200)
+            << QRect(0, 0, 2000, 1500);
+    }
+    void besidePrefersRightLeftBelowAboveOnTheScreen()
+    {
+        QFETCH(QRect, anchor);
+        QFETCH(QSize, size);
+        QFETCH(QRect, screen);
+        QFETCH(QRect, placed);
+        QCOMPARE(forms::beside(anchor, size, screen), placed);
     }
 };
 

@@ -1,0 +1,174 @@
+#include "forms/combobox.h"
+#include "forms/form.h"
+#include "forms/picture.h"
+#include "shell/registry.h"
+#include "shell/windowclass.h"
+#include "support/allwindows.h"
+#include "support/doubles.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QtTest>
+
+using namespace strumkin;
+
+// Where windows open on a desktop of two screens whose primary is not the one
+// at the desktop's top-left (the platform's configuration, set by CMake).
+class ScreensTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::Rig> rig;
+
+    static QScreen *primary() { return QGuiApplication::primaryScreen(); }
+    static QScreen *other()
+    {
+        for (QScreen *s : QGuiApplication::screens()) {
+            if (s != primary())
+                return s;
+        }
+        return nullptr;
+    }
+    forms::Form &form(const QString &name) { return rig->registry->instance(name)->form(); }
+    void click(const QString &window, const QString &control)
+    {
+        forms::Control &c = rig->registry->instance(window)->control(control);
+        if (c.kind() == QLatin1String("option"))
+            c.set(QStringLiteral("Value"), true);
+        else
+            qobject_cast<QAbstractButton *>(c.widget())->click();
+    }
+    void choose(int index)
+    {
+        auto *combo = rig->registry->instance(QStringLiteral("frmsecret"))
+                          ->controlAs<forms::ComboBox>(QStringLiteral("cbochords"))
+                          .comboBox();
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    // Moves a shown window into the middle of a screen, as the user would.
+    static void moveTo(forms::Form &window, QScreen *screen)
+    {
+        const QRect frame = window.frameGeometry();
+        window.move(screen->geometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
+        QTRY_COMPARE(window.screen(), screen);
+    }
+    // The window's frame is centred on the screen, give or take the rounding.
+    static bool centredOn(const QWidget &window, const QScreen *screen)
+    {
+        const QRect frame = window.frameGeometry();
+        const QRect area = screen->geometry();
+        const int dx = 2 * (frame.x() - area.x()) + frame.width() - area.width();
+        const int dy = 2 * (frame.y() - area.y()) + frame.height() - area.height();
+        if (std::abs(dx) <= 2 && std::abs(dy) <= 2)
+            return true;
+        qWarning() << "frame" << frame << "on" << area << "off centre by" << dx / 2.0 << dy / 2.0;
+        return false;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QCOMPARE(QGuiApplication::screens().size(), 2);
+        QVERIFY(primary()->geometry().topLeft() != QPoint(0, 0));
+        QCOMPARE(QGuiApplication::screenAt(QPoint(0, 0)), other());
+    }
+    void init()
+    {
+        rig = std::make_unique<test::Rig>();
+        test::registerAllWindows(*rig->registry);
+        const QSize size = primary()->geometry().size();
+        rig->screen.size = QSizeF(size.width() * 15.0, size.height() * 15.0);
+    }
+    void cleanup() { rig.reset(); }
+
+    // Runs first: the welcome window is also the first to learn the frame.
+    void theFirstWindowOpensCentredOnThePrimary()
+    {
+        rig->registry->start();
+        forms::Form &welcome = form(QStringLiteral("frmTimer"));
+        QCOMPARE(welcome.screen(), primary());
+        QVERIFY(primary()->geometry().contains(welcome.frameGeometry()));
+        QVERIFY(centredOn(welcome, primary()));
+    }
+
+    void aWindowOpensOnTheScreenOfTheOneItWasOpenedFrom_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("opens");
+        QTest::addColumn<bool>("moved");
+        const char *const steps[][4] = {
+            {"a letter of the chord menu", "frmchords", "Option2", "frmb"},
+            {"a page's Close", "frmD", "Command4", "frmchords"},
+            {"a page's next", "frmC", "Command5", "frmD"},
+            {"the title's Skip", "frmstart", "Command3", "frmchords"},
+            {"the welcome's member button", "frmTimer", "cmdsecret", "frmsecret"},
+            {"the chord menu's About", "frmchords", "Picture4", "frmabout"},
+            {"the A page's check box", "frmA", "Check1", "frmfind"},
+        };
+        for (const auto &step : steps) {
+            for (const bool moved : {false, true}) {
+                QTest::addRow("%s, %s", step[0], moved ? "moved to the other screen" : "unmoved")
+                    << step[1] << step[2] << step[3] << moved;
+            }
+        }
+    }
+    void aWindowOpensOnTheScreenOfTheOneItWasOpenedFrom()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, control);
+        QFETCH(QString, opens);
+        QFETCH(bool, moved);
+        rig->registry->show(from);
+        QCOMPARE(form(from).screen(), primary());
+        QScreen *screen = moved ? other() : primary();
+        if (moved)
+            moveTo(form(from), screen);
+        if (control == QLatin1String("Picture4"))
+            dynamic_cast<forms::Picture &>(rig->registry->instance(from)->control(control)).click();
+        else
+            click(from, control);
+        QVERIFY(rig->registry->isLoaded(opens));
+        QCOMPARE(form(opens).screen(), screen);
+        QVERIFY(screen->geometry().contains(form(opens).frameGeometry()));
+        // The browser goes where the window manager puts it, on that screen.
+        if (opens != QLatin1String("frmfind"))
+            QVERIFY(centredOn(form(opens), screen));
+    }
+
+    void thePickerOpensPagesBesideTheMemberPage_data()
+    {
+        QTest::addColumn<bool>("moved");
+        QTest::newRow("on the primary") << false;
+        QTest::newRow("on the other screen") << true;
+    }
+    void thePickerOpensPagesBesideTheMemberPage()
+    {
+        QFETCH(bool, moved);
+        rig->registry->show(QStringLiteral("frmsecret"));
+        forms::Form &member = form(QStringLiteral("frmsecret"));
+        QScreen *screen = moved ? other() : primary();
+        if (moved)
+            moveTo(member, screen);
+        const QRect memberFrame = member.frameGeometry();
+        for (int pick : {2, 7}) {
+            choose(pick);
+            forms::Form &page = form(pick == 2 ? QStringLiteral("frmb") : QStringLiteral("frmG"));
+            QCOMPARE(page.screen(), screen);
+            QVERIFY(screen->geometry().contains(page.frameGeometry()));
+            QVERIFY(!page.frameGeometry().intersects(memberFrame));
+        }
+        QCOMPARE(member.frameGeometry(), memberFrame);
+        // An open page comes to the front where it is.
+        forms::Form &b = form(QStringLiteral("frmb"));
+        b.move(screen->geometry().topLeft() + QPoint(5, 7));
+        const QRect placed = b.frameGeometry();
+        choose(2);
+        QCOMPARE(b.frameGeometry(), placed);
+    }
+};
+
+QTEST_MAIN(ScreensTest)
+#include "test_screens.moc"
