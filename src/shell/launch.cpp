@@ -34,7 +34,7 @@ QString shippedHelp(const QString &helpFile)
 void launch(const platform::Services &services, const CommandLine &command, const QString &what)
 {
     const HostCommand host = hostCommand(command, *services.paths);
-    if (services.launcher->start(host.program, host.arguments))
+    if (services.launcher->start(host.program, host.arguments, {}))
         return;
     services.prompter->inform(
         QStringLiteral("%1 %2 could not be opened. The desktop's opener \"%3\" may be missing.")
