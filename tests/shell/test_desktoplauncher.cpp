@@ -1,6 +1,7 @@
 #include "platform/launcher.h"
 #include "platform/paths.h"
 #include "platform/services.h"
+#include "shell/addresses.h"
 #include "shell/launch.h"
 #include "support/doubles.h"
 
@@ -118,6 +119,48 @@ private slots:
         QCOMPARE(ends[0].signalled, signalled);
         QCOMPARE(ends[0].exitCode, exitCode);
         QVERIFY2(!anyChild(), "the ended opener is reaped");
+    }
+
+    void theOperationsTellWhatCouldNotBeOpened_data()
+    {
+        QTest::addColumn<bool>("readme");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("named");
+
+        const QString readme = QStringLiteral("The readme file \"/opt/strumkin/readme.txt\"");
+        const QString address =
+            QStringLiteral("The address \"https://www.example.org/strumkin/members\"");
+        QTest::newRow("readme opened") << true << 0 << QString();
+        QTest::newRow("address opened") << false << 0 << QString();
+        QTest::newRow("readme, no program") << true << 3 << readme;
+        QTest::newRow("address, no program") << false << 3 << address;
+        QTest::newRow("readme, failed") << true << 4 << readme;
+        QTest::newRow("address, failed") << false << 4 << address;
+    }
+    void theOperationsTellWhatCouldNotBeOpened()
+    {
+        QFETCH(bool, readme);
+        QFETCH(int, exitCode);
+        QFETCH(QString, named);
+        QVERIFY(opener("exit " + QByteArray::number(exitCode)));
+        Host host(Watch::Descriptor);
+
+        if (readme)
+            shell::OpenReadme(host.services);
+        else
+            shell::OpenAddress(host.services, QLatin1String(shell::MemberWebPage));
+        QVERIFY(host.prompter.shown.empty());
+
+        // The end is told in the same turn that reaps the opener.
+        QTRY_VERIFY(!anyChild());
+        if (named.isEmpty()) {
+            QVERIFY(host.prompter.shown.empty());
+            return;
+        }
+        QCOMPARE(host.prompter.shown.size(), 1u);
+        const QString text = host.prompter.shown.front().text;
+        QVERIFY2(text.startsWith(named + QStringLiteral(" could not be opened: ")),
+                 qPrintable(text));
     }
 
     void aLingeringOpenerOutlivesTheLauncher_data()
