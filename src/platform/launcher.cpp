@@ -25,7 +25,9 @@ namespace {
 constexpr int PollInterval = 100; // ms
 
 // The child's status once it has ended; 0 while it runs, -1 when it is not
-// ours to reap (already reaped, or children are reaped for us).
+// ours to reap (already reaped, or children are reaped for us). QProcess
+// reaps only the children it started itself, by their own ids, so ours are
+// left to us.
 pid_t reap(pid_t pid, int *status)
 {
     pid_t reaped = 0;
