@@ -31,14 +31,45 @@ QString shippedHelp(const QString &helpFile)
     return html.replace(extension, QStringLiteral(".html"));
 }
 
+// Why the opener could not open something, from its exit code, in words for
+// someone who does not know the opener.
+QString reason(int exitCode, const QString &opener)
+{
+    switch (exitCode) {
+    case 1:
+        return QStringLiteral("the desktop's opener \"%1\" did not understand the request.")
+            .arg(opener);
+    case 2:
+        return QStringLiteral("it could not be found.");
+    case 3:
+        return QStringLiteral("this computer has no program for opening it.");
+    case 4:
+        return QStringLiteral("the program that should have opened it failed.");
+    default:
+        return QStringLiteral("the desktop's opener \"%1\" stopped with error %2.")
+            .arg(opener)
+            .arg(exitCode);
+    }
+}
+
 void launch(const platform::Services &services, const CommandLine &command, const QString &what)
 {
     const HostCommand host = hostCommand(command, *services.paths);
-    if (services.launcher->start(host.program, host.arguments))
+    const QString opened = host.arguments.value(0);
+    // The opener tells only by its exit code that nothing could open the
+    // document. One stopped by a signal was stopped on purpose.
+    platform::Prompter *prompter = services.prompter;
+    auto ended = [prompter, what, opened, opener = host.program](const platform::LaunchEnd &end) {
+        if (end.signalled || end.exitCode == 0)
+            return;
+        prompter->inform(QStringLiteral("%1 \"%2\" could not be opened: %3")
+                             .arg(what, opened, reason(end.exitCode, opener)));
+    };
+    if (services.launcher->start(host.program, host.arguments, std::move(ended)))
         return;
     services.prompter->inform(
         QStringLiteral("%1 %2 could not be opened. The desktop's opener \"%3\" may be missing.")
-            .arg(what, host.arguments.value(0), host.program));
+            .arg(what, opened, host.program));
 }
 
 } // namespace

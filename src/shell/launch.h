@@ -33,8 +33,10 @@ struct HostCommand {
 // address opener all become the desktop's opener.
 [[nodiscard]] HostCommand hostCommand(const CommandLine &command, const platform::Paths &paths);
 
-// Start the outside program and return at once; a program that cannot be
-// started is reported to the user.
+// Start the outside program and return at once. A program that cannot be
+// started is reported to the user at once; an opener that ends saying that
+// nothing could open the document or address, when it ends. The services'
+// prompter must outlive their launcher.
 void OpenHelpFile(const platform::Services &services);
 void OpenReadme(const platform::Services &services);
 void OpenAddress(const platform::Services &services, const QString &address);

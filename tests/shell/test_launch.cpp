@@ -268,6 +268,57 @@ private slots:
                  qPrintable(message.text));
         QVERIFY2(message.text.contains(QLatin1String("\"xdg-open\"")), qPrintable(message.text));
     }
+
+    void anOpenerThatOpensNothingIsReported_data()
+    {
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<bool>("signalled");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+
+        const QString help = QStringLiteral("The help file \"/opt/strumkin/chords.html\"");
+        const QString readme = QStringLiteral("The readme file \"/opt/strumkin/readme.txt\"");
+        const QString address =
+            QStringLiteral("The address \"https://www.example.org/strumkin/members\"");
+        QTest::newRow("opened") << int(Help) << false << 0 << QString();
+        QTest::newRow("killed") << int(Readme) << true << 0 << QString();
+        QTest::newRow("bad command line")
+            << int(Help) << false << 1
+            << help + " could not be opened: the desktop's opener \"xdg-open\" did not "
+                      "understand the request.";
+        QTest::newRow("no such file")
+            << int(Readme) << false << 2 << readme + " could not be opened: it could not be found.";
+        QTest::newRow("no program for it")
+            << int(Address) << false << 3
+            << address + " could not be opened: this computer has no program for opening it.";
+        QTest::newRow("its program failed")
+            << int(Readme) << false << 4
+            << readme + " could not be opened: the program that should have opened it failed.";
+        QTest::newRow("other")
+            << int(Address) << false << 127
+            << address + " could not be opened: the desktop's opener \"xdg-open\" stopped with "
+                         "error 127.";
+    }
+    void anOpenerThatOpensNothingIsReported()
+    {
+        QFETCH(int, operation);
+        QFETCH(bool, signalled);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        platform::Paths paths(QStringLiteral("/opt/strumkin"), QStringLiteral("/home/player"));
+        run(Operation(operation), servicesWith(paths));
+        QVERIFY(rig->prompter.shown.empty());
+
+        rig->launcher.finish(0, {.signalled = signalled, .exitCode = exitCode});
+
+        if (message.isEmpty()) {
+            QVERIFY(rig->prompter.shown.empty());
+            return;
+        }
+        QCOMPARE(rig->prompter.shown.size(), 1u);
+        QVERIFY(!rig->prompter.shown.front().question);
+        QCOMPARE(rig->prompter.shown.front().text, message);
+    }
 };
 
 QTEST_MAIN(LaunchTest)

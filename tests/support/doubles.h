@@ -92,20 +92,29 @@ public:
                                   const platform::PagePainter &paint) override;
 };
 
-// Records every program start and answers with the result the test sets.
+// Records every program start and answers with the result the test sets; the
+// test ends a recorded start when it likes.
 class RecordingLauncher final : public platform::Launcher {
 public:
     struct Start {
         QString program;
         QStringList arguments;
+        platform::LaunchEnded ended;
     };
     bool result = true;
     std::vector<Start> starts;
 
-    bool start(const QString &program, const QStringList &arguments) override
+    bool start(const QString &program, const QStringList &arguments,
+               platform::LaunchEnded ended) override
     {
-        starts.push_back({program, arguments});
+        starts.push_back({program, arguments, std::move(ended)});
         return result;
+    }
+    // Ends the i-th start as its program would.
+    void finish(std::size_t i, const platform::LaunchEnd &end) const
+    {
+        if (const platform::LaunchEnded &ended = starts.at(i).ended)
+            ended(end);
     }
 };
 

@@ -354,6 +354,12 @@ private slots:
         rig->settle();
         QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmchords")});
         QCOMPARE(&window("frmchords").form(), menu);
+        // An opener that gives up after its window closed is still told of.
+        rig->launcher.finish(0, {.exitCode = 3});
+        QCOMPARE(rig->prompter.shown.size(), 1u);
+        QVERIFY(rig->prompter.shown.front().text.contains(
+            QLatin1String("\"mailto:strumkin@example.org\" could not be opened")));
+        QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmchords")});
     }
 
     void exitOnTheMenuClosesEverySideWindowAndEnds()
