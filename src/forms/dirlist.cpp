@@ -114,11 +114,11 @@ void DirList::rebuild() const
     // The folders between the top and the current one, each inside the last.
     QByteArray path = m_top == "/" ? QByteArray() : m_top;
     const QByteArray below = m_folder.mid(m_top == "/" ? 1 : m_top.size() + 1);
-    for (const QByteArray &part : below.split('/')) {
-        if (part.isEmpty())
+    for (const QByteArray &step : below.split('/')) {
+        if (step.isEmpty())
             continue;
-        path += '/' + part;
-        current = new QTreeWidgetItem(current, {shownName(part)});
+        path += '/' + step;
+        current = new QTreeWidgetItem(current, {shownName(step)});
         current->setData(0, FolderRole, path);
         current->setIcon(0, open);
     }

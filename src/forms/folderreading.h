@@ -16,8 +16,8 @@ struct FolderEntry {
     bool folder = false;
 };
 
-// How a stored name is shown: its UTF-8 text, with each byte that is no part
-// of a character as \xHH and each control character as an escape, so every
+// How a stored name is shown: its UTF-8 text, with each byte that belongs to
+// no character as \xHH and each control character as an escape, so every
 // name stands visibly on one row.
 [[nodiscard]] QString shownName(const QByteArray &name);
 
