@@ -1,22 +1,20 @@
 #include "forms/dirlist.h"
 
+#include "forms/eventwatch.h"
 #include "forms/folderreading.h"
+#include "forms/folderwatch.h"
 #include "forms/form.h"
-#include "forms/showwatch.h"
 
 #include <QDir>
-#include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QStyle>
-#include <QTimer>
 #include <QTreeWidget>
 
 namespace strumkin::forms {
 
 namespace {
 
-constexpr int SettleMilliseconds = 50;
 constexpr int FolderRole = Qt::UserRole;
 
 bool within(const QByteArray &folder, const QByteArray &top)
@@ -29,8 +27,9 @@ bool within(const QByteArray &folder, const QByteArray &top)
 DirList::DirList(Form &form, QString kind, QString name, Control *container)
     : Control(form, std::move(kind), std::move(name), container),
       m_view(new QTreeWidget(container != nullptr ? container->childArea() : form.clientArea())),
-      m_settle(new QTimer(m_view)), m_folder(realFolder(storedPath(QDir::currentPath()))),
-      m_top("/"), m_path(QFile::decodeName(m_folder))
+      m_watch(new FolderWatch(m_view, [this] { refresh(); })),
+      m_folder(realFolder(storedPath(QDir::currentPath()))), m_top("/"),
+      m_path(QFile::decodeName(m_folder))
 {
     m_view->setHeaderHidden(true);
     m_view->setColumnCount(1);
@@ -41,10 +40,7 @@ DirList::DirList(Form &form, QString kind, QString name, Control *container)
     QObject::connect(m_view, &QTreeWidget::itemActivated, m_view, [this](QTreeWidgetItem *item) {
         setFolder(item->data(0, FolderRole).toByteArray());
     });
-    m_settle->setSingleShot(true);
-    m_settle->setInterval(SettleMilliseconds);
-    QObject::connect(m_settle, &QTimer::timeout, m_view, [this] { refresh(); });
-    new ShowWatch(m_view, [this] { shown(); });
+    m_shown = std::make_unique<EventWatch>(*m_view, QEvent::Show, [this] { shown(); });
 }
 
 DirList::~DirList() = default;
@@ -129,20 +125,7 @@ void DirList::rebuild() const
     }
     m_view->expandAll();
     m_view->setCurrentItem(current);
-
-    // The watch is made at the first reading, so a window that never reads
-    // a folder holds no watch.
-    if (m_watcher == nullptr) {
-        m_watcher = new QFileSystemWatcher(m_view);
-        QObject::connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_settle,
-                         qOverload<>(&QTimer::start));
-    }
-    const QStringList watched = m_watcher->directories();
-    if (watched != QStringList{m_path}) {
-        if (!watched.isEmpty())
-            m_watcher->removePaths(watched);
-        m_watcher->addPath(m_path);
-    }
+    m_watch->follow(m_path);
 }
 
 void DirList::shown()

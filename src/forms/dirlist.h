@@ -4,8 +4,8 @@
 
 #include <QByteArray>
 
-class QFileSystemWatcher;
-class QTimer;
+#include <memory>
+
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -16,6 +16,9 @@ namespace strumkin::forms {
 // and raises Change. The user moves only within the drive: above its top
 // there is nothing to open. The list follows changes to the current folder
 // while it is shown.
+class EventWatch;
+class FolderWatch;
+
 class DirList final : public Control {
 public:
     DirList(Form &form, QString kind, QString name, Control *container);
@@ -46,8 +49,8 @@ private:
     void shown();
 
     QTreeWidget *m_view;
-    mutable QFileSystemWatcher *m_watcher = nullptr;
-    QTimer *m_settle;
+    FolderWatch *m_watch;
+    std::unique_ptr<EventWatch> m_shown;
     QByteArray m_folder;
     QByteArray m_top;
     QByteArray m_root;

@@ -1,24 +1,15 @@
 #include "forms/filelist.h"
 
+#include "forms/eventwatch.h"
 #include "forms/folderreading.h"
+#include "forms/folderwatch.h"
 #include "forms/form.h"
-#include "forms/showwatch.h"
 
 #include <QAbstractListModel>
 #include <QDir>
-#include <QFileSystemWatcher>
 #include <QListView>
-#include <QTimer>
 
 namespace strumkin::forms {
-
-namespace {
-
-// Changes to a folder come in bursts (a save writes and renames); one read
-// after the burst is enough.
-constexpr int SettleMilliseconds = 50;
-
-} // namespace
 
 // The names of one folder in list order. A new reading of the same folder
 // removes and inserts only what changed, so the user's selection and scroll
@@ -91,18 +82,15 @@ private:
 FileList::FileList(Form &form, QString kind, QString name, Control *container)
     : Control(form, std::move(kind), std::move(name), container),
       m_view(new QListView(container != nullptr ? container->childArea() : form.clientArea())),
-      m_names(new NameList(m_view)), m_settle(new QTimer(m_view)),
+      m_names(new NameList(m_view)), m_watch(new FolderWatch(m_view, [this] { refresh(); })),
       m_folder(storedPath(QDir::currentPath())), m_path(QDir::currentPath())
 {
     // Rows of one height: a folder of many thousand files lays out at once.
     m_view->setUniformItemSizes(true);
     m_view->setModel(m_names);
-    m_settle->setSingleShot(true);
-    m_settle->setInterval(SettleMilliseconds);
-    QObject::connect(m_settle, &QTimer::timeout, m_view, [this] { refresh(); });
     // The folder it starts at is read only if the list is shown before it is
     // pointed elsewhere.
-    new ShowWatch(m_view, [this] {
+    m_shown = std::make_unique<EventWatch>(*m_view, QEvent::Show, [this] {
         if (m_stale)
             refresh();
     });
@@ -159,23 +147,7 @@ void FileList::refresh() const
         std::erase_if(files, [&](const FolderEntry &f) { return !QDir::match(patterns, f.shown); });
     }
     m_names->update(std::move(files));
-    watch();
-}
-
-void FileList::watch() const
-{
-    // The watch is made at the first reading: a list that never reads holds none.
-    if (m_watcher == nullptr) {
-        m_watcher = new QFileSystemWatcher(m_view);
-        QObject::connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_settle,
-                         qOverload<>(&QTimer::start));
-    }
-    const QStringList watched = m_watcher->directories();
-    if (watched == QStringList{m_path})
-        return;
-    if (!watched.isEmpty())
-        m_watcher->removePaths(watched);
-    m_watcher->addPath(m_path);
+    m_watch->follow(m_path);
 }
 
 std::optional<QVariant> FileList::read(const QString &p) const

@@ -4,12 +4,14 @@
 
 #include <QByteArray>
 
-class QFileSystemWatcher;
+#include <memory>
+
 class QListView;
-class QTimer;
 
 namespace strumkin::forms {
 
+class EventWatch;
+class FolderWatch;
 class NameList;
 
 // A file list: the names of the files in one folder that match its pattern.
@@ -39,12 +41,11 @@ protected:
 
 private:
     void refresh() const;
-    void watch() const;
 
     QListView *m_view;
     NameList *m_names;
-    mutable QFileSystemWatcher *m_watcher = nullptr;
-    QTimer *m_settle;
+    FolderWatch *m_watch;
+    std::unique_ptr<EventWatch> m_shown;
     QByteArray m_folder;
     QString m_path;
     QString m_pattern = QStringLiteral("*");

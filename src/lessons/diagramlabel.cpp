@@ -1,5 +1,6 @@
 #include "lessons/diagramlabel.h"
 
+#include "forms/eventwatch.h"
 #include "forms/form.h"
 #include "lessons/diagramgeometry.h"
 
@@ -134,26 +135,6 @@ int shiftInto(int from, int to, int size)
     return shift;
 }
 
-// Calls back when the watched widget is resized.
-class ResizeWatcher final : public QObject {
-public:
-    ResizeWatcher(QWidget &watched, std::function<void()> resized) : m_resized(std::move(resized))
-    {
-        watched.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Resize)
-            m_resized();
-        return false;
-    }
-
-private:
-    std::function<void()> m_resized;
-};
-
 } // namespace
 
 DiagramLabel::DiagramLabel(forms::Form &form, QString kind, QString name, forms::Control *container)
@@ -220,7 +201,8 @@ void DiagramLabel::loaded()
             c->addFollower(*this);
     }
     if (QWidget *area = widget()->parentWidget())
-        m_areaWatcher = std::make_unique<ResizeWatcher>(*area, [this] { place(); });
+        m_areaWatcher =
+            std::make_unique<forms::EventWatch>(*area, QEvent::Resize, [this] { place(); });
     place();
 }
 
