@@ -42,7 +42,7 @@ program_dir=$prefix/lib/strumkin
 launcher=$prefix/bin/strumkin
 entry=$prefix/share/applications/$app_id.desktop
 metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
-icon=$prefix/share/icons/hicolor/256x256/apps/$app_id.png
+icons=$prefix/share/icons/hicolor
 
 installs() {
   "$cmake" --install "$build" --prefix "$prefix" >"$E2E_ARTEFACTS/install.log" 2>&1 || {
@@ -152,15 +152,21 @@ names_agree() {
 }
 e2e_check "metainfo id, launchable, binary and the entry's Icon= name the installed files" names_agree
 
-# The icon's size as its PNG header gives it, against its hicolor folder.
-icon_256() {
-  cmp -s "$source_dir/assets/icons/strumkin.png" "$icon" || { e2e_log "no $icon"; return 1; }
-  local size
-  size=$(od -An -tu1 -j16 -N8 "$icon" | awk '{ print $1*16777216 + $2*65536 + $3*256 + $4 "x" $5*16777216 + $6*65536 + $7*256 + $8 }')
-  e2e_log "icon is $size"
-  [[ $size == 256x256 ]]
+# The icon as SVG in hicolor/scalable and as a PNG of each usual size, each
+# PNG as large as its header says and its folder promises.
+icons_installed() {
+  local ok=0 size png actual
+  cmp -s "$source_dir/assets/desktop/icons/scalable/apps/$app_id.svg" "$icons/scalable/apps/$app_id.svg" ||
+    { e2e_log "no $icons/scalable/apps/$app_id.svg"; ok=1; }
+  for size in 16 24 32 48 64 128 256; do
+    png=$icons/${size}x$size/apps/$app_id.png
+    [[ -f $png ]] || { e2e_log "no $png"; ok=1; continue; }
+    actual=$(od -An -tu1 -j16 -N8 "$png" | awk '{ print $1*16777216 + $2*65536 + $3*256 + $4 "x" $5*16777216 + $6*65536 + $7*256 + $8 }')
+    [[ $actual == "${size}x$size" ]] || { e2e_log "$png is $actual"; ok=1; }
+  done
+  return "$ok"
 }
-e2e_check "the icon is a 256x256 PNG in hicolor/256x256/apps" icon_256
+e2e_check "the icon is installed as scalable SVG and as PNGs of 16 to 256 px" icons_installed
 
 # A staged install writes below DESTDIR only, the link included.
 staged() {

@@ -1,16 +1,22 @@
-#include "textures.h"
-
-#include "canvas.h"
+// flametile: draws the 128 x 128 flame tile that fills the title window and
+// writes it as a PNG.
+//
+//   flametile <output.png>
+//
+// The flames are periodic noise, so the tile repeats without a seam; it
+// prints how far its opposite edges differ against neighbouring pixels
+// inside it (near 1: no visible seam).
 
 #include <QColor>
+#include <QImage>
+#include <QString>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <numbers>
-
-namespace strumkin::artwork {
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -41,8 +47,7 @@ qreal smooth(qreal t)
 }
 
 // Value noise on a lattice that wraps round the tile: `cellsX` by `cellsY`
-// cells across the whole tile, so that the noise repeats with the tile.
-// (u, v) are in tile units, 0 to 1 across.
+// cells across the whole tile. (u, v) are in tile units, 0 to 1 across.
 qreal periodicNoise(qreal u, qreal v, int cellsX, int cellsY, std::uint32_t seed)
 {
     const qreal x = u * cellsX, y = v * cellsY;
@@ -55,8 +60,8 @@ qreal periodicNoise(qreal u, qreal v, int cellsX, int cellsY, std::uint32_t seed
     return (a + (b - a) * fx) + ((c + (d - c) * fx) - (a + (b - a) * fx)) * fy;
 }
 
-// Octaves of noise, each twice as fine, starting from `cellsX` by `cellsY`
-// cells; taller cells than wide give the upright strands of a flame.
+// Octaves of noise, each twice as fine; taller cells than wide give the
+// upright strands of a flame.
 qreal fractal(qreal u, qreal v, int cellsX, int cellsY, int octaves, std::uint32_t seed)
 {
     qreal sum = 0, weight = 0, amplitude = 1;
@@ -74,6 +79,13 @@ qreal smoothStep(qreal from, qreal to, qreal t)
 {
     const qreal x = std::clamp((t - from) / (to - from), 0.0, 1.0);
     return x * x * (3 - 2 * x);
+}
+
+QColor mixed(const QColor &a, const QColor &b, qreal t)
+{
+    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
+                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
+                            float(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
 // The flame colours from the darkest gap to the brightest tongue.
@@ -102,28 +114,54 @@ QColor flameColour(qreal t)
     return stops.back().colour;
 }
 
-} // namespace
-
 QImage flameTile()
 {
     QImage image(Size, Size, QImage::Format_RGB32);
     for (int y = 0; y < Size; ++y) {
         for (int x = 0; x < Size; ++x) {
             const qreal u = (x + 0.5) / Size, v = (y + 0.5) / Size;
-            // Sway the strands from side to side, more finely higher up the
-            // flame; the sway is periodic noise too, so the tile repeats.
+            // Sway the strands from side to side; the sway is periodic noise
+            // too, so the tile still repeats.
             const qreal sway = (fractal(u, v, 4, 4, 3, 11) - 0.5) * 0.35;
             const qreal lift = (fractal(u, v, 4, 4, 2, 17) - 0.5) * 0.25;
-            // Tall, narrow tongues.
             const qreal tongues = fractal(u + sway, v + lift, 8, 2, 5, 5);
-            // Finer flicker inside them.
             const qreal flicker = fractal(u + sway * 0.5, v, 16, 8, 3, 29);
-            qreal t = smoothStep(0.30, 0.78, tongues) * 0.8 + (flicker - 0.5) * 0.45;
-            t = std::clamp(t, 0.0, 1.0);
-            image.setPixel(x, y, flameColour(t).rgb());
+            const qreal t = smoothStep(0.30, 0.78, tongues) * 0.8 + (flicker - 0.5) * 0.45;
+            image.setPixel(x, y, flameColour(std::clamp(t, 0.0, 1.0)).rgb());
         }
     }
     return image;
 }
 
-} // namespace strumkin::artwork
+double seamRatio(const QImage &tile)
+{
+    const auto difference = [&tile](int ax, int ay, int bx, int by) {
+        const QRgb p = tile.pixel(ax, ay), q = tile.pixel(bx, by);
+        return std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+               std::abs(qBlue(p) - qBlue(q));
+    };
+    double seams = 0, inside = 0;
+    for (int i = 0; i < Size; ++i) {
+        seams += difference(Size - 1, i, 0, i) + difference(i, Size - 1, i, 0);
+        inside +=
+            difference(Size / 2 - 1, i, Size / 2, i) + difference(i, Size / 2 - 1, i, Size / 2);
+    }
+    return inside > 0 ? seams / inside : 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: flametile <output.png>\n");
+        return 2;
+    }
+    const QImage tile = flameTile();
+    if (!tile.save(QString::fromLocal8Bit(argv[1]), "PNG", 9)) {
+        std::fprintf(stderr, "flametile: cannot write %s\n", argv[1]);
+        return 1;
+    }
+    std::printf("flame tile seams: %.2f of the inside difference\n", seamRatio(tile));
+    return 0;
+}
