@@ -52,11 +52,14 @@ ChordPage::ChordPage(shell::Registry &registry, const QString &className)
     on(QStringLiteral("Command2"), Event::Click, [this] { save(m_minor); });
     on(QStringLiteral("cmdprint"), Event::Click, [this] { print(m_major); });
     on(QStringLiteral("Command3"), Event::Click, [this] { print(m_minor); });
-    on(QStringLiteral("Command4"), Event::Click, [this] { goTo(QStringLiteral("frmchords")); });
+    const auto goTo = [this](const QString &page) {
+        return [this, page] { this->registry().replace(this->className(), page); };
+    };
+    on(QStringLiteral("Command4"), Event::Click, goTo(QStringLiteral("frmchords")));
     if (const QString next = neighbour(className, 1); !next.isEmpty())
-        on(QStringLiteral("Command5"), Event::Click, [this, next] { goTo(next); });
+        on(QStringLiteral("Command5"), Event::Click, goTo(next));
     if (const QString previous = neighbour(className, -1); !previous.isEmpty())
-        on(QStringLiteral("Command6"), Event::Click, [this, previous] { goTo(previous); });
+        on(QStringLiteral("Command6"), Event::Click, goTo(previous));
     if (m_major.root == 'A') {
         on(QStringLiteral("Check1"), Event::Click,
            [this] { this->registry().show(QStringLiteral("frmfind")); });
@@ -104,12 +107,6 @@ void ChordPage::print(const Chord &chord)
 {
     if (services().prompter->ask(chord.printQuestion(), QStringLiteral("Print?")))
         printChordSheet(registry(), chord);
-}
-
-void ChordPage::goTo(const QString &className)
-{
-    registry().unload(this->className());
-    registry().show(className);
 }
 
 } // namespace strumkin::lessons

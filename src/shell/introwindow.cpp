@@ -9,10 +9,7 @@ using forms::Event;
 IntroWindow::IntroWindow(Registry &registry) : WindowClass(registry, QStringLiteral("frmintro"))
 {
     const auto goTo = [this](const char *target) {
-        return [this, target] {
-            this->registry().unload(className());
-            this->registry().show(QLatin1String(target));
-        };
+        return [this, target] { this->registry().replace(className(), QLatin1String(target)); };
     };
     on(QStringLiteral("cmdLearn"), Event::Click, goTo("frmchords"));
     on(QStringLiteral("nextpage"), Event::Click, goTo("frmchords"));

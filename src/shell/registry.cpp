@@ -140,6 +140,12 @@ void Registry::unload(const QString &className)
     handlerReturned();
 }
 
+void Registry::replace(const QString &leaving, const QString &next)
+{
+    unload(leaving);
+    show(next);
+}
+
 void Registry::unloadAll()
 {
     for (const QString &name : loadedClasses())

@@ -13,18 +13,14 @@ using forms::Event;
 
 TitleWindow::TitleWindow(Registry &registry) : WindowClass(registry, QStringLiteral("frmstart"))
 {
-    on(QStringLiteral("Command1"), Event::Click, [this] {
-        this->registry().unload(className());
-        this->registry().show(QStringLiteral("frmintro"));
-    });
+    on(QStringLiteral("Command1"), Event::Click,
+       [this] { this->registry().replace(className(), QStringLiteral("frmintro")); });
     on(QStringLiteral("Command2"), Event::Click, [this] {
         for (const char *name : {"frmstart", "frmintro", "frmsecret"})
             this->registry().unload(QLatin1String(name));
     });
-    on(QStringLiteral("Command3"), Event::Click, [this] {
-        this->registry().unload(className());
-        this->registry().show(QStringLiteral("frmchords"));
-    });
+    on(QStringLiteral("Command3"), Event::Click,
+       [this] { this->registry().replace(className(), QStringLiteral("frmchords")); });
 }
 
 void TitleWindow::load()

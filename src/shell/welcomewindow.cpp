@@ -18,18 +18,14 @@ WelcomeWindow::WelcomeWindow(Registry &registry) : WindowClass(registry, QString
         const platform::Clock &clock = *services().clock;
         set(QStringLiteral("lblnow"), QStringLiteral("Caption"), clock.timeOfDayText(clock.now()));
     });
-    on(QStringLiteral("cmdContinue"), Event::Click, [this] {
-        this->registry().unload(className());
-        this->registry().show(QStringLiteral("frmstart"));
-    });
+    on(QStringLiteral("cmdContinue"), Event::Click,
+       [this] { this->registry().replace(className(), QStringLiteral("frmstart")); });
     on(QStringLiteral("cmdExit"), Event::Click, [this] {
         this->registry().unload(className());
         this->registry().unload(QStringLiteral("frmstart"));
     });
-    on(QStringLiteral("cmdsecret"), Event::Click, [this] {
-        this->registry().unload(className());
-        this->registry().show(QStringLiteral("frmsecret"));
-    });
+    on(QStringLiteral("cmdsecret"), Event::Click,
+       [this] { this->registry().replace(className(), QStringLiteral("frmsecret")); });
 }
 
 void WelcomeWindow::load()
