@@ -2,6 +2,7 @@
 
 #include "forms/design.h"
 #include "forms/form.h"
+#include "shell/names.h"
 #include "shell/windowclass.h"
 
 #include <QCoreApplication>
@@ -180,7 +181,7 @@ QStringList Registry::loadedClasses() const
 
 void Registry::start()
 {
-    show(QString::fromLatin1(FirstWindow));
+    show(QLatin1String(WelcomeClass));
     handlerReturned();
 }
 

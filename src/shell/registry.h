@@ -93,6 +93,4 @@ private:
     QPointer<QScreen> m_actingScreen;
 };
 
-inline constexpr char FirstWindow[] = "frmTimer";
-
 } // namespace strumkin::shell
