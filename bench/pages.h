@@ -1,8 +1,8 @@
 #pragma once
 
 #include "forms/form.h"
-#include "lessons/catalogue.h"
 #include "platform/paths.h"
+#include "shell/names.h"
 #include "shell/registry.h"
 #include "support/doubles.h"
 
@@ -35,7 +35,7 @@ struct BusiestPage {
 inline BusiestPage busiestChordPage(strumkin::shell::Registry &registry)
 {
     BusiestPage busiest;
-    for (const char *page : strumkin::lessons::pageOrder()) {
+    for (const char *page : strumkin::shell::ChordPages) {
         const QString name = QLatin1String(page);
         const strumkin::forms::Form *form = registry.loadHidden(name);
         if (form == nullptr)

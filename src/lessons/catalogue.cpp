@@ -1,5 +1,7 @@
 #include "lessons/catalogue.h"
 
+#include "shell/names.h"
+
 #include <cctype>
 #include <stdexcept>
 
@@ -7,23 +9,21 @@ namespace strumkin::lessons {
 
 namespace {
 constexpr std::array<Chord, 14> table{{
-    {'A', Quality::Major, "frmA", "Text1", true, "frmama"},
-    {'A', Quality::Minor, "frmA", "Label8", false, "frmami"},
-    {'B', Quality::Major, "frmb", "Text1", true, "frmbma"},
-    {'B', Quality::Minor, "frmb", "Label8", false, "frmbmi"},
-    {'C', Quality::Major, "frmC", "Label3", false, "frmcma"},
-    {'C', Quality::Minor, "frmC", "Label8", false, "frmcmi"},
-    {'D', Quality::Major, "frmD", "Text1", true, "frmdma"},
-    {'D', Quality::Minor, "frmD", "Text2", true, "frmdmi"},
-    {'E', Quality::Major, "frmE", "Label3", false, "frmema"},
-    {'E', Quality::Minor, "frmE", "Label8", false, "frmemi"},
-    {'F', Quality::Major, "frmF", "Label3", false, "frmfma"},
-    {'F', Quality::Minor, "frmF", "Label8", false, "frmfmi"},
-    {'G', Quality::Major, "frmG", "Label3", false, "frmgma"},
-    {'G', Quality::Minor, "frmG", "Label8", false, "frmgmi"},
+    {'A', Quality::Major, "Text1", true, "frmama"},
+    {'A', Quality::Minor, "Label8", false, "frmami"},
+    {'B', Quality::Major, "Text1", true, "frmbma"},
+    {'B', Quality::Minor, "Label8", false, "frmbmi"},
+    {'C', Quality::Major, "Label3", false, "frmcma"},
+    {'C', Quality::Minor, "Label8", false, "frmcmi"},
+    {'D', Quality::Major, "Text1", true, "frmdma"},
+    {'D', Quality::Minor, "Text2", true, "frmdmi"},
+    {'E', Quality::Major, "Label3", false, "frmema"},
+    {'E', Quality::Minor, "Label8", false, "frmemi"},
+    {'F', Quality::Major, "Label3", false, "frmfma"},
+    {'F', Quality::Minor, "Label8", false, "frmfmi"},
+    {'G', Quality::Major, "Label3", false, "frmgma"},
+    {'G', Quality::Minor, "Label8", false, "frmgmi"},
 }};
-
-constexpr std::array<const char *, 7> pages{"frmA", "frmb", "frmC", "frmD", "frmE", "frmF", "frmG"};
 
 QString qualityWord(Quality quality)
 {
@@ -44,7 +44,7 @@ char Chord::letter() const
 
 QString Chord::folder() const
 {
-    QString path = QLatin1String(ChordsFolder);
+    QString path = QLatin1String(shell::ChordsFolder);
     if (root != 'A')
         path += QStringLiteral("\\%1chords").arg(QLatin1Char(root));
     return path;
@@ -77,11 +77,6 @@ const Chord &chord(char root, Quality quality)
             return c;
     }
     throw std::out_of_range("no such chord");
-}
-
-const std::array<const char *, 7> &pageOrder()
-{
-    return pages;
 }
 
 } // namespace strumkin::lessons

@@ -8,13 +8,12 @@ namespace strumkin::lessons {
 
 enum class Quality { Major, Minor };
 
-// One chord of the lessons and where its content lives: the page that shows
-// it, the control whose text its Save button writes, and its print sheet.
-// The texts themselves are the captions of the designs.
+// One chord of the lessons and where its content lives: the control of its
+// page whose text its Save button writes, and its print sheet. The texts
+// themselves are the captions of the designs.
 struct Chord {
     char root; // 'A' .. 'G'
     Quality quality;
-    const char *page;   // the pair page's class
     const char *holder; // the control holding the saved text
     bool holderIsTextBox;
     const char *sheet; // the print sheet's class
@@ -36,10 +35,5 @@ struct Chord {
 // The fourteen chords, A major, A minor, B major, ... G minor.
 [[nodiscard]] const std::array<Chord, 14> &chords();
 [[nodiscard]] const Chord &chord(char root, Quality quality);
-
-// The pair pages in their order, "frmA" to "frmG".
-[[nodiscard]] const std::array<const char *, 7> &pageOrder();
-
-inline constexpr char ChordsFolder[] = "C:\\Chords";
 
 } // namespace strumkin::lessons

@@ -5,26 +5,31 @@
 #include "platform/paths.h"
 #include "platform/services.h"
 #include "shell/launch.h"
+#include "shell/names.h"
 #include "shell/registry.h"
 
 namespace strumkin::lessons {
 
 using forms::Event;
 
-ChordMenu::ChordMenu(shell::Registry &registry) : WindowClass(registry, QStringLiteral("frmchords"))
+ChordMenu::ChordMenu(shell::Registry &registry)
+    : WindowClass(registry, QLatin1String(shell::ChordMenuClass))
 {
+    const auto goTo = [this](const QString &next) {
+        return [this, next] { this->registry().replace(className(), next); };
+    };
     static const char *const menuItems[] = {"achord", "bchord", "cchord", "dchord",
                                             "echord", "fchord", "gchord"};
-    for (std::size_t i = 0; i < pageOrder().size(); ++i) {
-        const QString page = QLatin1String(pageOrder()[i]);
-        on(QStringLiteral("Option%1").arg(i + 1), Event::Click, [this, page] { goTo(page); });
+    for (std::size_t i = 0; i < std::size(shell::ChordPages); ++i) {
+        const QString page = QLatin1String(shell::ChordPages[i]);
+        on(QStringLiteral("Option%1").arg(i + 1), Event::Click, goTo(page));
         // The F and G items open their pages like their five sisters.
-        on(QLatin1String(menuItems[i]), Event::Click, [this, page] { goTo(page); });
+        on(QLatin1String(menuItems[i]), Event::Click, goTo(page));
     }
-    on(QStringLiteral("Command1"), Event::Click, [this] { goTo(QStringLiteral("frmsecret")); });
+    on(QStringLiteral("Command1"), Event::Click, goTo(QLatin1String(shell::MemberClass)));
     for (const char *about : {"about", "Picture4"}) {
         on(QLatin1String(about), Event::Click,
-           [this] { this->registry().show(QStringLiteral("frmabout")); });
+           [this] { this->registry().show(QLatin1String(shell::AboutClass)); });
     }
     on(QStringLiteral("readme"), Event::Click, [this] { shell::OpenReadme(services()); });
     on(QStringLiteral("needhelp"), Event::Click, [this] { shell::OpenHelpFile(services()); });
@@ -44,12 +49,6 @@ void ChordMenu::load()
         set(QLatin1String(name), QStringLiteral("Picture"),
             paths.toHost(paths.programFolder() + QLatin1String(file)));
     }
-}
-
-void ChordMenu::goTo(const QString &className)
-{
-    registry().unload(this->className());
-    registry().show(className);
 }
 
 void ChordMenu::exit()

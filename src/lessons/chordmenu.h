@@ -12,8 +12,6 @@ public:
 
 private:
     void load() override;
-    // Unloads the menu, then shows another window.
-    void goTo(const QString &className);
     // Unloads the menu and then every other loaded window: the program ends.
     void exit();
 };

@@ -7,6 +7,7 @@
 #include "platform/prompter.h"
 #include "platform/saving.h"
 #include "platform/services.h"
+#include "shell/names.h"
 #include "shell/registry.h"
 
 #include <QDir>
@@ -26,14 +27,14 @@ char rootOf(const QString &className)
 
 QString neighbour(const QString &className, int step)
 {
-    const auto &order = pageOrder();
-    const auto at = std::find_if(order.begin(), order.end(), [&](const char *page) {
-        return className == QLatin1String(page);
-    });
-    const auto index = (at - order.begin()) + step;
-    if (at == order.end() || index < 0 || index >= static_cast<long>(order.size()))
+    const auto begin = std::begin(shell::ChordPages);
+    const auto end = std::end(shell::ChordPages);
+    const auto at = std::find_if(
+        begin, end, [&](const char *page) { return className == QLatin1String(page); });
+    const auto index = (at - begin) + step;
+    if (at == end || index < 0 || index >= end - begin)
         return {};
-    return QLatin1String(order[static_cast<std::size_t>(index)]);
+    return QLatin1String(begin[index]);
 }
 
 } // namespace
@@ -45,21 +46,25 @@ ChordPage::ChordPage(shell::Registry &registry, const QString &className)
     on(QStringLiteral("Command1"), Event::Click, [this] {
         if (m_major.root == 'A') {
             services().prompter->inform(services().paths->forDisplay(
-                QStringLiteral("The chords will be saved in the C:\\Chords directory")));
+                QStringLiteral("The chords will be saved in the %1 directory")
+                    .arg(QLatin1String(shell::ChordsFolder))));
         }
         save(m_major);
     });
     on(QStringLiteral("Command2"), Event::Click, [this] { save(m_minor); });
     on(QStringLiteral("cmdprint"), Event::Click, [this] { print(m_major); });
     on(QStringLiteral("Command3"), Event::Click, [this] { print(m_minor); });
-    on(QStringLiteral("Command4"), Event::Click, [this] { goTo(QStringLiteral("frmchords")); });
+    const auto goTo = [this](const QString &page) {
+        return [this, page] { this->registry().replace(this->className(), page); };
+    };
+    on(QStringLiteral("Command4"), Event::Click, goTo(QLatin1String(shell::ChordMenuClass)));
     if (const QString next = neighbour(className, 1); !next.isEmpty())
-        on(QStringLiteral("Command5"), Event::Click, [this, next] { goTo(next); });
+        on(QStringLiteral("Command5"), Event::Click, goTo(next));
     if (const QString previous = neighbour(className, -1); !previous.isEmpty())
-        on(QStringLiteral("Command6"), Event::Click, [this, previous] { goTo(previous); });
+        on(QStringLiteral("Command6"), Event::Click, goTo(previous));
     if (m_major.root == 'A') {
         on(QStringLiteral("Check1"), Event::Click,
-           [this] { this->registry().show(QStringLiteral("frmfind")); });
+           [this] { this->registry().show(QLatin1String(shell::FindClass)); });
     }
 }
 
@@ -68,7 +73,7 @@ void ChordPage::load()
     // The chords folder first, so the page's own folder has its parent also
     // when the A page was never opened. Failures are for the saves to report.
     const platform::Paths &paths = *services().paths;
-    platform::makeFolder(paths.toHost(QLatin1String(ChordsFolder)));
+    platform::makeFolder(paths.toHost(QLatin1String(shell::ChordsFolder)));
     platform::makeFolder(paths.toHost(m_major.folder()));
 
     // The tooltips name the folder where the files really go.
@@ -89,7 +94,7 @@ void ChordPage::save(const Chord &chord)
             .value_or(QString())
             .toString();
     // The folders may have gone since the page was loaded.
-    platform::makeFolder(paths.toHost(QLatin1String(ChordsFolder)));
+    platform::makeFolder(paths.toHost(QLatin1String(shell::ChordsFolder)));
     platform::makeFolder(paths.toHost(chord.folder()));
     const QString file = paths.toHost(chord.saveFile());
     const platform::SaveResult result = platform::saveFile(file, text.toLatin1() + "\r\n");
@@ -102,14 +107,8 @@ void ChordPage::save(const Chord &chord)
 
 void ChordPage::print(const Chord &chord)
 {
-    if (services().prompter->ask(chord.printQuestion(), QStringLiteral("Print?")))
+    if (services().prompter->ask(chord.printQuestion(), QLatin1String(PrintTitle)))
         printChordSheet(registry(), chord);
-}
-
-void ChordPage::goTo(const QString &className)
-{
-    registry().unload(this->className());
-    registry().show(className);
 }
 
 } // namespace strumkin::lessons

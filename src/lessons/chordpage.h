@@ -17,8 +17,6 @@ private:
     void load() override;
     void save(const Chord &chord);
     void print(const Chord &chord);
-    // Unloads this page, then shows another window.
-    void goTo(const QString &className);
 
     const Chord &m_major;
     const Chord &m_minor;

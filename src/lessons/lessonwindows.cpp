@@ -4,6 +4,7 @@
 #include "lessons/chordmenu.h"
 #include "lessons/chordpage.h"
 #include "lessons/kinds.h"
+#include "shell/names.h"
 #include "shell/registry.h"
 
 namespace strumkin::lessons {
@@ -11,9 +12,9 @@ namespace strumkin::lessons {
 void registerLessonWindows(shell::Registry &registry)
 {
     registerLessonKinds();
-    registry.registerClass(QStringLiteral("frmchords"),
+    registry.registerClass(QLatin1String(shell::ChordMenuClass),
                            [](shell::Registry &r) { return std::make_unique<ChordMenu>(r); });
-    for (const char *page : pageOrder()) {
+    for (const char *page : shell::ChordPages) {
         const QString name = QLatin1String(page);
         registry.registerClass(
             name, [name](shell::Registry &r) { return std::make_unique<ChordPage>(r, name); });

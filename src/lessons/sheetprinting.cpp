@@ -8,6 +8,7 @@
 #include "platform/prompter.h"
 #include "platform/saving.h"
 #include "platform/services.h"
+#include "shell/names.h"
 #include "shell/registry.h"
 
 #include <QDir>
@@ -67,9 +68,9 @@ void printChordSheet(shell::Registry &registry, const Chord &chord)
     if (!services.prompter->ask(QStringLiteral("There is no printer to print the %1 chord on. "
                                                "Save its sheet as a PDF file in %2 instead?")
                                     .arg(chord.name(), QDir::toNativeSeparators(folder)),
-                                QStringLiteral("Print?")))
+                                QLatin1String(PrintTitle)))
         return;
-    platform::makeFolder(services.paths->toHost(QLatin1String(ChordsFolder)));
+    platform::makeFolder(services.paths->toHost(QLatin1String(shell::ChordsFolder)));
     platform::makeFolder(folder);
     const platform::PrintResult saved =
         withSheet(registry, chord,

@@ -8,6 +8,9 @@ namespace strumkin::lessons {
 
 struct Chord;
 
+// The title of the questions asked before printing.
+inline constexpr char PrintTitle[] = "Print?";
+
 // Prints a chord's one-page sheet on the default printer: the sheet is
 // loaded hidden, painted with the printer's painter and unloaded again before
 // this returns. A print that cannot be done is told to the user; where there

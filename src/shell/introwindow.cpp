@@ -1,24 +1,22 @@
 #include "shell/introwindow.h"
 
+#include "shell/names.h"
 #include "shell/registry.h"
 
 namespace strumkin::shell {
 
 using forms::Event;
 
-IntroWindow::IntroWindow(Registry &registry) : WindowClass(registry, QStringLiteral("frmintro"))
+IntroWindow::IntroWindow(Registry &registry) : WindowClass(registry, QLatin1String(IntroClass))
 {
     const auto goTo = [this](const char *target) {
-        return [this, target] {
-            this->registry().unload(className());
-            this->registry().show(QLatin1String(target));
-        };
+        return [this, target] { this->registry().replace(className(), QLatin1String(target)); };
     };
-    on(QStringLiteral("cmdLearn"), Event::Click, goTo("frmchords"));
-    on(QStringLiteral("nextpage"), Event::Click, goTo("frmchords"));
-    on(QStringLiteral("goback"), Event::Click, goTo("frmstart"));
+    on(QStringLiteral("cmdLearn"), Event::Click, goTo(ChordMenuClass));
+    on(QStringLiteral("nextpage"), Event::Click, goTo(ChordMenuClass));
+    on(QStringLiteral("goback"), Event::Click, goTo(TitleClass));
     on(QStringLiteral("exit"), Event::Click, [this] {
-        for (const char *name : {"frmintro", "frmstart", "frmintro", "frmTimer"})
+        for (const char *name : {IntroClass, TitleClass, IntroClass, WelcomeClass})
             this->registry().unload(QLatin1String(name));
     });
 }

@@ -2,6 +2,7 @@
 
 #include "forms/design.h"
 #include "forms/form.h"
+#include "shell/names.h"
 #include "shell/windowclass.h"
 
 #include <QCoreApplication>
@@ -140,6 +141,12 @@ void Registry::unload(const QString &className)
     handlerReturned();
 }
 
+void Registry::replace(const QString &leaving, const QString &next)
+{
+    unload(leaving);
+    show(next);
+}
+
 void Registry::unloadAll()
 {
     for (const QString &name : loadedClasses())
@@ -174,7 +181,7 @@ QStringList Registry::loadedClasses() const
 
 void Registry::start()
 {
-    show(QString::fromLatin1(FirstWindow));
+    show(QLatin1String(WelcomeClass));
     handlerReturned();
 }
 

@@ -51,6 +51,9 @@ public:
     void showBeside(const QString &className, const forms::Form &anchor);
     // Destroys the window if loaded; nothing otherwise.
     void unload(const QString &className);
+    // A handler leaving its own window for another: unloads the one, then
+    // shows the other on the screen the handler acts on.
+    void replace(const QString &leaving, const QString &next);
     // Unloads every loaded window, shown or hidden.
     void unloadAll();
     // Loads a window without showing it, for printing; null when it cannot.
@@ -89,7 +92,5 @@ private:
     bool m_endCheckQueued = false;
     QPointer<QScreen> m_actingScreen;
 };
-
-inline constexpr char FirstWindow[] = "frmTimer";
 
 } // namespace strumkin::shell

@@ -1,6 +1,7 @@
 #include "shell/shellwindows.h"
 
 #include "shell/introwindow.h"
+#include "shell/names.h"
 #include "shell/registry.h"
 #include "shell/titlewindow.h"
 #include "shell/welcomewindow.h"
@@ -9,11 +10,11 @@ namespace strumkin::shell {
 
 void registerShellWindows(Registry &registry)
 {
-    registry.registerClass(QStringLiteral("frmTimer"),
+    registry.registerClass(QLatin1String(WelcomeClass),
                            [](Registry &r) { return std::make_unique<WelcomeWindow>(r); });
-    registry.registerClass(QStringLiteral("frmstart"),
+    registry.registerClass(QLatin1String(TitleClass),
                            [](Registry &r) { return std::make_unique<TitleWindow>(r); });
-    registry.registerClass(QStringLiteral("frmintro"),
+    registry.registerClass(QLatin1String(IntroClass),
                            [](Registry &r) { return std::make_unique<IntroWindow>(r); });
 }
 

@@ -4,6 +4,7 @@
 #include "forms/picture.h"
 #include "platform/paths.h"
 #include "platform/services.h"
+#include "shell/names.h"
 #include "shell/registry.h"
 #include "shell/tiling.h"
 
@@ -11,20 +12,16 @@ namespace strumkin::shell {
 
 using forms::Event;
 
-TitleWindow::TitleWindow(Registry &registry) : WindowClass(registry, QStringLiteral("frmstart"))
+TitleWindow::TitleWindow(Registry &registry) : WindowClass(registry, QLatin1String(TitleClass))
 {
-    on(QStringLiteral("Command1"), Event::Click, [this] {
-        this->registry().unload(className());
-        this->registry().show(QStringLiteral("frmintro"));
-    });
+    on(QStringLiteral("Command1"), Event::Click,
+       [this] { this->registry().replace(className(), QLatin1String(IntroClass)); });
     on(QStringLiteral("Command2"), Event::Click, [this] {
-        for (const char *name : {"frmstart", "frmintro", "frmsecret"})
+        for (const char *name : {TitleClass, IntroClass, MemberClass})
             this->registry().unload(QLatin1String(name));
     });
-    on(QStringLiteral("Command3"), Event::Click, [this] {
-        this->registry().unload(className());
-        this->registry().show(QStringLiteral("frmchords"));
-    });
+    on(QStringLiteral("Command3"), Event::Click,
+       [this] { this->registry().replace(className(), QLatin1String(ChordMenuClass)); });
 }
 
 void TitleWindow::load()

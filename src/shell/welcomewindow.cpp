@@ -5,31 +5,29 @@
 #include "platform/screen.h"
 #include "platform/services.h"
 #include "shell/elapsed.h"
+#include "shell/names.h"
 #include "shell/registry.h"
 
 namespace strumkin::shell {
 
 using forms::Event;
 
-WelcomeWindow::WelcomeWindow(Registry &registry) : WindowClass(registry, QStringLiteral("frmTimer"))
+WelcomeWindow::WelcomeWindow(Registry &registry)
+    : WindowClass(registry, QLatin1String(WelcomeClass))
 {
     on(QStringLiteral("Timer1"), Event::Timer, [this] { tickWait(); });
     on(QStringLiteral("Timer2"), Event::Timer, [this] {
         const platform::Clock &clock = *services().clock;
         set(QStringLiteral("lblnow"), QStringLiteral("Caption"), clock.timeOfDayText(clock.now()));
     });
-    on(QStringLiteral("cmdContinue"), Event::Click, [this] {
-        this->registry().unload(className());
-        this->registry().show(QStringLiteral("frmstart"));
-    });
+    on(QStringLiteral("cmdContinue"), Event::Click,
+       [this] { this->registry().replace(className(), QLatin1String(TitleClass)); });
     on(QStringLiteral("cmdExit"), Event::Click, [this] {
         this->registry().unload(className());
-        this->registry().unload(QStringLiteral("frmstart"));
+        this->registry().unload(QLatin1String(TitleClass));
     });
-    on(QStringLiteral("cmdsecret"), Event::Click, [this] {
-        this->registry().unload(className());
-        this->registry().show(QStringLiteral("frmsecret"));
-    });
+    on(QStringLiteral("cmdsecret"), Event::Click,
+       [this] { this->registry().replace(className(), QLatin1String(MemberClass)); });
 }
 
 void WelcomeWindow::load()

@@ -2,6 +2,7 @@
 
 #include "shell/addresses.h"
 #include "shell/launch.h"
+#include "shell/names.h"
 #include "shell/registry.h"
 
 namespace strumkin::windows {
@@ -9,7 +10,7 @@ namespace strumkin::windows {
 using forms::Event;
 
 AboutWindow::AboutWindow(shell::Registry &registry)
-    : WindowClass(registry, QStringLiteral("frmabout"))
+    : WindowClass(registry, QLatin1String(shell::AboutClass))
 {
     on(QStringLiteral("Command2"), Event::Click, [this] { this->registry().unload(className()); });
     const std::pair<const char *, const char *> links[] = {{"Label4", shell::TeacherWebPage},

@@ -4,13 +4,15 @@
 #include "forms/filelist.h"
 #include "platform/paths.h"
 #include "platform/services.h"
+#include "shell/names.h"
 #include "shell/registry.h"
 
 namespace strumkin::windows {
 
 using forms::Event;
 
-FindWindow::FindWindow(shell::Registry &registry) : WindowClass(registry, QStringLiteral("frmfind"))
+FindWindow::FindWindow(shell::Registry &registry)
+    : WindowClass(registry, QLatin1String(shell::FindClass))
 {
     on(QStringLiteral("Dir1"), Event::Change, [this] {
         controlAs<forms::FileList>(QStringLiteral("File1"))
@@ -26,15 +28,16 @@ void FindWindow::load()
     // follows the folder list, so the second setting finds it there already
     // and reads nothing.
     const platform::Paths &paths = *services().paths;
-    const QString chords = paths.toHost(QStringLiteral("C:\\Chords"));
+    const QString chords = paths.toHost(QLatin1String(shell::ChordsFolder));
     auto &folders = controlAs<forms::DirList>(QStringLiteral("Dir1"));
     folders.setRoot(paths.driveRoot());
     folders.setPath(chords);
     controlAs<forms::FileList>(QStringLiteral("File1")).setPath(chords);
     // The A page's check box works as a button: the browser's load clears it.
-    if (registry().isLoaded(QStringLiteral("frmA"))) {
+    const QString aPage = QLatin1String(shell::ChordPages[0]);
+    if (registry().isLoaded(aPage)) {
         registry()
-            .instance(QStringLiteral("frmA"))
+            .instance(aPage)
             ->control(QStringLiteral("Check1"))
             .set(QStringLiteral("Value"), 0);
     }

@@ -3,6 +3,7 @@
 #include "forms/combobox.h"
 #include "shell/addresses.h"
 #include "shell/launch.h"
+#include "shell/names.h"
 #include "shell/registry.h"
 
 namespace strumkin::windows {
@@ -10,22 +11,21 @@ namespace strumkin::windows {
 using forms::Event;
 
 namespace {
-// The picker's items in order, with the page each opens; the first opens
-// nothing.
-const std::pair<const char *, const char *> picks[] = {
-    {"Click to see the Chords!", nullptr},
-    {"The A Chords", "frmA"},
-    {"The B Chords", "frmb"},
-    {"The C Chords", "frmC"},
-    {"The D Chords", "frmD"},
-    {"The E Chords", "frmE"},
-    {"The F Chords", "frmF"},
-    {"The G Chords", "frmG"},
-};
+// The picker's items in order: the first opens nothing, the others the
+// chord pages in their order.
+const char *const picks[] = {"Click to see the Chords!",
+                             "The A Chords",
+                             "The B Chords",
+                             "The C Chords",
+                             "The D Chords",
+                             "The E Chords",
+                             "The F Chords",
+                             "The G Chords"};
+static_assert(std::size(picks) == std::size(shell::ChordPages) + 1);
 } // namespace
 
 MemberWindow::MemberWindow(shell::Registry &registry)
-    : WindowClass(registry, QStringLiteral("frmsecret"))
+    : WindowClass(registry, QLatin1String(shell::MemberClass))
 {
     on(QStringLiteral("cbochords"), Event::Click, [this] { pick(); });
     on(QStringLiteral("Command1"), Event::Click, [this] { shell::OpenReadme(services()); });
@@ -37,7 +37,7 @@ MemberWindow::MemberWindow(shell::Registry &registry)
 void MemberWindow::load()
 {
     auto &picker = controlAs<forms::ComboBox>(QStringLiteral("cbochords"));
-    for (const auto &[text, page] : picks)
+    for (const char *text : picks)
         picker.addItem(QLatin1String(text));
     picker.setListIndex(0);
 }
@@ -49,7 +49,7 @@ void MemberWindow::pick()
         return;
     // Beside the member page, which stays open; an open page comes to the
     // front as it is.
-    registry().showBeside(QLatin1String(picks[index].second), form());
+    registry().showBeside(QLatin1String(shell::ChordPages[std::size_t(index) - 1]), form());
 }
 
 } // namespace strumkin::windows

@@ -1,5 +1,6 @@
 #include "windows/sidewindows.h"
 
+#include "shell/names.h"
 #include "shell/registry.h"
 #include "windows/aboutwindow.h"
 #include "windows/findwindow.h"
@@ -9,11 +10,11 @@ namespace strumkin::windows {
 
 void registerSideWindows(shell::Registry &registry)
 {
-    registry.registerClass(QStringLiteral("frmabout"),
+    registry.registerClass(QLatin1String(shell::AboutClass),
                            [](shell::Registry &r) { return std::make_unique<AboutWindow>(r); });
-    registry.registerClass(QStringLiteral("frmfind"),
+    registry.registerClass(QLatin1String(shell::FindClass),
                            [](shell::Registry &r) { return std::make_unique<FindWindow>(r); });
-    registry.registerClass(QStringLiteral("frmsecret"),
+    registry.registerClass(QLatin1String(shell::MemberClass),
                            [](shell::Registry &r) { return std::make_unique<MemberWindow>(r); });
 }
 

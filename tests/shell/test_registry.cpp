@@ -4,6 +4,7 @@
 #include "shell/windowclass.h"
 #include "support/doubles.h"
 
+#include <QPointer>
 #include <QPushButton>
 #include <QtTest>
 
@@ -18,10 +19,7 @@ public:
     Probe(shell::Registry &registry, const QString &name, QStringList &log)
         : WindowClass(registry, name), m_log(log)
     {
-        on(QStringLiteral("cmdGo"), forms::Event::Click, [this] {
-            if (onClick)
-                onClick();
-        });
+        on(QStringLiteral("cmdGo"), forms::Event::Click, [this] { onClick(); });
     }
     std::function<void()> onClick;
     std::function<void()> onLoad;
@@ -41,6 +39,9 @@ private:
     QStringList &m_log;
 };
 
+const QString A = QStringLiteral("probeA");
+const QString B = QStringLiteral("probeB");
+
 } // namespace
 
 class RegistryTest : public QObject {
@@ -49,17 +50,14 @@ class RegistryTest : public QObject {
     std::unique_ptr<test::Rig> rig;
     QStringList log;
 
-    Probe &probe(const char *name)
+    shell::Registry &registry() { return *rig->registry; }
+    Probe &probe(const QString &name) { return dynamic_cast<Probe &>(*registry().instance(name)); }
+    QVariant caption()
     {
-        return *dynamic_cast<Probe *>(rig->registry->instance(QLatin1String(name)));
-    }
-    void click(const char *window)
-    {
-        auto *button = qobject_cast<QPushButton *>(rig->registry->instance(QLatin1String(window))
-                                                       ->control(QStringLiteral("cmdGo"))
-                                                       .widget());
-        QVERIFY(button);
-        button->click();
+        return probe(A)
+            .control(QStringLiteral("Label1"))
+            .get(QStringLiteral("Caption"))
+            .value_or(QVariant());
     }
 
 private slots:
@@ -67,140 +65,100 @@ private slots:
     {
         log.clear();
         rig = std::make_unique<test::Rig>();
-        for (const char *name : {"probeA", "probeB"}) {
-            rig->registry->registerClass(QLatin1String(name), [this, name](shell::Registry &r) {
-                return std::make_unique<Probe>(r, QLatin1String(name), log);
+        for (const QString &name : {A, B}) {
+            registry().registerClass(name, [this, name](shell::Registry &r) {
+                return std::make_unique<Probe>(r, name, log);
             });
         }
     }
     void cleanup() { rig.reset(); }
 
-    void oneInstancePerClassCreatedOnFirstReference()
-    {
-        QCOMPARE(rig->registry->instanceCount(), 0u);
-        shell::WindowClass *first = rig->registry->instance(QStringLiteral("probeA"));
-        QVERIFY(first);
-        QCOMPARE(rig->registry->instanceCount(), 1u);
-        rig->registry->show(QStringLiteral("probeA"));
-        rig->registry->unload(QStringLiteral("probeA"));
-        rig->registry->show(QStringLiteral("probeA"));
-        QCOMPARE(rig->registry->instance(QStringLiteral("probeA")), first);
-        QCOMPARE(rig->registry->instanceCount(), 1u);
-        QVERIFY(!rig->registry->instance(QStringLiteral("frmNoSuch")));
-    }
-
     void showLoadsThenResizesThenMakesVisible()
     {
-        rig->registry->show(QStringLiteral("probeA"));
-        QCOMPARE(log, (QStringList{QStringLiteral("probeA Load visible=0"),
-                                   QStringLiteral("probeA Resize visible=0")}));
-        forms::Form &form = probe("probeA").form();
+        registry().unload(A);
+        QVERIFY(!registry().instance(QStringLiteral("frmNoSuch")));
+        QCOMPARE(registry().instanceCount(), 0u);
+        registry().show(A);
+        QCOMPARE(log, (QStringList{A + " Load visible=0", A + " Resize visible=0"}));
+        forms::Form &form = probe(A).form();
         QVERIFY(form.isVisible());
         QVERIFY(layout::processEngine().FindForm(form.layoutView()) >= 0);
         // Shown at its design size: the first Resize recorded it unchanged.
         QCOMPARE(form.control(QStringLiteral("cmdGo"))->geometry(), QRectF(120, 120, 1200, 372));
     }
 
-    void showingAShownWindowKeepsItsState()
+    // A second Show keeps the window as it is; after Unload, the same
+    // instance builds it afresh from the design.
+    void showKeepsTheWindowUnloadForgetsIt()
     {
-        rig->registry->show(QStringLiteral("probeA"));
-        probe("probeA")
+        registry().show(A);
+        shell::WindowClass *instance = registry().instance(A);
+        probe(A)
             .control(QStringLiteral("Label1"))
             .set(QStringLiteral("Caption"), QStringLiteral("changed"));
-        rig->registry->show(QStringLiteral("probeA"));
-        QCOMPARE(log.count(QStringLiteral("probeA Load visible=0")), 1);
-        QCOMPARE(probe("probeA").control(QStringLiteral("Label1")).get(QStringLiteral("Caption")),
-                 QVariant(QStringLiteral("changed")));
+        registry().show(A);
+        QCOMPARE(caption(), QVariant(QStringLiteral("changed")));
+        registry().unload(A);
+        QVERIFY(!registry().isLoaded(A));
+        registry().show(A);
+        QCOMPARE(caption(), QVariant(QStringLiteral("probe")));
+        QCOMPARE(log.count(A + " Load visible=0"), 2);
+        QCOMPARE(registry().instance(A), instance);
+        QCOMPARE(registry().instanceCount(), 1u);
     }
 
-    void unloadedWindowIsBuiltAfreshFromItsDesign()
+    // A handler leaving its own window: the window counts as unloaded at
+    // once but lives until the handler has returned, and the program ends
+    // only then, if nothing else was shown.
+    void replaceFromTheWindowsOwnHandler_data()
     {
-        rig->registry->show(QStringLiteral("probeA"));
-        probe("probeA")
-            .control(QStringLiteral("Label1"))
-            .set(QStringLiteral("Caption"), QStringLiteral("changed"));
-        rig->registry->unload(QStringLiteral("probeA"));
-        QVERIFY(!rig->registry->isLoaded(QStringLiteral("probeA")));
-        rig->registry->show(QStringLiteral("probeA"));
-        QCOMPARE(log.count(QStringLiteral("probeA Load visible=0")), 2);
-        QCOMPARE(probe("probeA").control(QStringLiteral("Label1")).get(QStringLiteral("Caption")),
-                 QVariant(QStringLiteral("probe")));
+        QTest::addColumn<QString>("next");
+        QTest::addColumn<QStringList>("loaded");
+        QTest::newRow("another window") << B << QStringList{B};
+        QTest::newRow("a class the program lacks") << QStringLiteral("frmNoSuch") << QStringList{};
     }
-
-    void unloadOfAWindowNotLoadedCreatesNothing()
+    void replaceFromTheWindowsOwnHandler()
     {
-        rig->registry->unload(QStringLiteral("probeB"));
-        QCOMPARE(rig->registry->instanceCount(), 0u);
-        QVERIFY(log.isEmpty());
-        QVERIFY(rig->registry->instance(QStringLiteral("probeB")));
-        rig->registry->unload(QStringLiteral("probeB"));
-        QVERIFY(!rig->registry->isLoaded(QStringLiteral("probeB")));
-        QVERIFY(log.isEmpty());
-    }
-
-    void programEndsAfterTheHandlerThatUnloadsTheLastWindow()
-    {
-        rig->registry->show(QStringLiteral("probeA"));
-        // A navigation step: for a moment no window is loaded.
-        probe("probeA").onClick = [this] {
-            rig->registry->unload(QStringLiteral("probeA"));
-            QVERIFY(rig->registry->loadedClasses().isEmpty());
-            rig->registry->show(QStringLiteral("probeB"));
+        QFETCH(QString, next);
+        QFETCH(QStringList, loaded);
+        registry().show(A);
+        const QPointer<forms::Form> left = &probe(A).form();
+        bool aliveInHandler = false;
+        probe(A).onClick = [&] {
+            registry().replace(A, next);
+            aliveInHandler = !left.isNull() && !registry().isLoaded(A);
         };
-        click("probeA");
-        rig->settle();
+        if (loaded.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, "no window class frmNoSuch");
+        qobject_cast<QPushButton *>(probe(A).control(QStringLiteral("cmdGo")).widget())->click();
+        QVERIFY(aliveInHandler);
         QCOMPARE(rig->ends, 0);
-        QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("probeB")});
-
-        probe("probeB").onClick = [this] { rig->registry->unload(QStringLiteral("probeB")); };
-        click("probeB");
-        QCOMPARE(rig->ends, 0); // not within the handler
         rig->settle();
-        QCOMPARE(rig->ends, 1);
+        QVERIFY(left.isNull());
+        QCOMPARE(registry().loadedClasses(), loaded);
+        QCOMPARE(rig->ends, loaded.isEmpty() ? 1 : 0);
     }
 
-    void titleBarCloseUnloadsThatWindowOnly()
+    // A print sheet: loaded without Resize and never shown unless asked;
+    // its Unload, outside any handler, still ends a program with no window.
+    void hiddenLoadShowsOnlyWhenAsked()
     {
-        rig->registry->show(QStringLiteral("probeA"));
-        rig->registry->show(QStringLiteral("probeB"));
-        probe("probeA").form().close();
-        rig->settle();
-        QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("probeB")});
-        QCOMPARE(rig->ends, 0);
-        probe("probeB").form().close();
-        rig->settle();
-        QCOMPARE(rig->ends, 1);
-    }
-
-    void hiddenLoadIsNeverShown()
-    {
-        forms::Form *sheet = rig->registry->loadHidden(QStringLiteral("probeA"));
-        QVERIFY(sheet);
-        QVERIFY(!sheet->isVisible());
-        QVERIFY(rig->registry->isLoaded(QStringLiteral("probeA")));
-        QCOMPARE(log, QStringList{QStringLiteral("probeA Load visible=0")});
-        rig->registry->unload(QStringLiteral("probeA"));
+        forms::Form *sheet = registry().loadHidden(A);
+        QVERIFY(sheet && !sheet->isVisible());
+        QCOMPARE(log, QStringList{A + " Load visible=0"});
+        registry().show(A);
+        QVERIFY(sheet->isVisible());
+        registry().unload(A);
         rig->settle();
         QCOMPARE(rig->ends, 1);
     }
 
     void showAskedForByItsOwnLoadChangesNothing()
     {
-        probe("probeA").onLoad = [this] { rig->registry->show(QStringLiteral("probeA")); };
-        rig->registry->show(QStringLiteral("probeA"));
-        QCOMPARE(log.count(QStringLiteral("probeA Load visible=0")), 1);
-        QCOMPARE(log.count(QStringLiteral("probeA Resize visible=0")), 1);
-        QVERIFY(probe("probeA").form().isVisible());
-    }
-
-    void unloadAllLeavesNothingLoaded()
-    {
-        rig->registry->show(QStringLiteral("probeA"));
-        rig->registry->loadHidden(QStringLiteral("probeB"));
-        rig->registry->unloadAll();
-        QVERIFY(rig->registry->loadedClasses().isEmpty());
-        rig->settle();
-        QCOMPARE(rig->ends, 1);
+        probe(A).onLoad = [this] { registry().show(A); };
+        registry().show(A);
+        QCOMPARE(log, (QStringList{A + " Load visible=0", A + " Resize visible=0"}));
+        QVERIFY(probe(A).form().isVisible());
     }
 };
 

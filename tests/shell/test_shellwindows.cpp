@@ -1,0 +1,305 @@
+#include "forms/form.h"
+#include "forms/label.h"
+#include "forms/menuitem.h"
+#include "forms/picture.h"
+#include "forms/surface.h"
+#include "forms/timer.h"
+#include "lessons/diagramgeometry.h"
+#include "lessons/diagramlabel.h"
+#include "lessons/lessonwindows.h"
+#include "shell/elapsed.h"
+#include "shell/registry.h"
+#include "shell/shellwindows.h"
+#include "shell/tiling.h"
+#include "shell/windowclass.h"
+#include "support/doubles.h"
+#include "support/files.h"
+#include "support/ink.h"
+#include "support/windowsize.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QFontMetricsF>
+#include <QPointer>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace strumkin;
+
+// The welcome window with its wait, the title window with its tiled
+// texture, and the introduction. Where their buttons lead, the walk checks.
+class ShellWindowsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::Rig> rig;
+
+    shell::WindowClass &window(const char *name)
+    {
+        return *rig->registry->instance(QLatin1String(name));
+    }
+    QVariant welcome(const char *control, const char *property)
+    {
+        return window("frmTimer")
+            .control(QLatin1String(control))
+            .get(QLatin1String(property))
+            .value_or(QVariant());
+    }
+    forms::Timer &timer(const char *name)
+    {
+        return window("frmTimer").controlAs<forms::Timer>(QLatin1String(name));
+    }
+    // Whether the welcome window still hides its way on.
+    bool waiting()
+    {
+        for (const char *name : {"cmdContinue", "cmdExit", "pnlCont", "pnlExit"}) {
+            if (welcome(name, "Visible").toBool())
+                return false;
+        }
+        return true;
+    }
+
+private slots:
+    void init()
+    {
+        rig = std::make_unique<test::Rig>();
+        shell::registerShellWindows(*rig->registry);
+        lessons::registerLessonWindows(*rig->registry);
+        rig->standIn({QStringLiteral("frmsecret"), QStringLiteral("frmabout")});
+    }
+    void cleanup() { rig.reset(); }
+
+    void secondsPartOfAnElapsedTime_data()
+    {
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("nearer the lower second") << 4.4 << "04";
+        QTest::newRow("nearer the upper second") << 4.6 << "05";
+        QTest::newRow("a minute") << 60.0 << "00";
+        QTest::newRow("past a minute") << 65.0 << "05";
+        QTest::newRow("backwards") << -3.0 << "03";
+    }
+    void secondsPartOfAnElapsedTime()
+    {
+        QFETCH(double, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(shell::secondsPart(seconds / 86400.0), text);
+    }
+
+    void centringRoundsHalvesToEvenThenTruncates_data()
+    {
+        QTest::addColumn<double>("screen");
+        QTest::addColumn<double>("window");
+        QTest::addColumn<int>("offset");
+        QTest::newRow("odd difference truncates") << 19200.0 << 6701.0 << 6249;
+        QTest::newRow("half goes up to even") << 100.0 << 10.5 << 45;
+        QTest::newRow("half goes down to even") << 100.0 << 11.5 << 44;
+        QTest::newRow("larger than the screen") << 6000.0 << 6701.0 << -350;
+    }
+    void centringRoundsHalvesToEvenThenTruncates()
+    {
+        QFETCH(double, screen);
+        QFETCH(double, window);
+        QFETCH(int, offset);
+        QCOMPARE(shell::centredOffset(screen, window), offset);
+    }
+
+    // The first tick after the clock moved on by so many seconds.
+    void waitEndsAtTheFirstReadingOfFiveOrMore_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("over");
+        QTest::newRow("at once") << 0 << "00" << false;
+        QTest::newRow("four") << 4 << "04" << false;
+        QTest::newRow("five") << 5 << "05" << true;
+        QTest::newRow("late first tick") << 7 << "07" << true;
+        QTest::newRow("a whole minute reads 00") << 60 << "00" << false;
+        QTest::newRow("65 seconds read 05") << 65 << "05" << true;
+    }
+    void waitEndsAtTheFirstReadingOfFiveOrMore()
+    {
+        QFETCH(int, seconds);
+        QFETCH(QString, shown);
+        QFETCH(bool, over);
+        rig->registry->start();
+        QVERIFY(waiting() && welcome("cmdsecret", "Visible").toBool());
+        QCOMPARE(welcome("lblTime2", "Caption").toString(), QString());
+        rig->clock.advance(seconds);
+        timer("Timer1").tick();
+        QCOMPARE(welcome("lblTime2", "Caption").toString(), shown);
+        QCOMPARE(!waiting(), over);
+        QCOMPARE(timer("Timer1").running(), !over);
+    }
+
+    void clockLabelFollowsTheClock()
+    {
+        rig->registry->start();
+        QCOMPARE(welcome("lblnow", "Caption").toString(), QStringLiteral("10:00:00"));
+        rig->clock.advance(3);
+        timer("Timer2").tick();
+        QCOMPARE(welcome("lblnow", "Caption").toString(), QStringLiteral("10:00:03"));
+        // Unloaded, the window stops both timers before it is deleted.
+        const forms::Timer &wait = timer("Timer1");
+        const forms::Timer &clock = timer("Timer2");
+        rig->registry->unload(QStringLiteral("frmTimer"));
+        QVERIFY(!wait.running() && !clock.running());
+    }
+
+    void tilingBounds_data()
+    {
+        QTest::addColumn<double>("w");
+        QTest::addColumn<double>("h");
+        QTest::addColumn<double>("fw");
+        QTest::addColumn<double>("fh");
+        QTest::addColumn<int>("columns"); // -1: the tiling ends at once
+        QTest::addColumn<int>("rows");
+        QTest::newRow("title window") << 1920.0 << 1920.0 << 6555.0 << 7200.0 << 4 << 4;
+        QTest::newRow("exact fit still one more") << 100.0 << 100.0 << 300.0 << 200.0 << 4 << 3;
+        QTest::newRow("halves round to even") << 2.5 << 3.5 << 10.0 << 10.0 << 6 << 3;
+        QTest::newRow("no picture") << 0.0 << 0.0 << 6555.0 << 7200.0 << -1 << -1;
+        QTest::newRow("no height") << 1920.0 << 0.4 << 6555.0 << 7200.0 << -1 << -1;
+        QTest::newRow("last 16-bit bound") << 1.0 << 1.0 << 32766.0 << 10.0 << 32767 << 11;
+        QTest::newRow("beyond 16 bits") << 1.0 << 1.0 << 32767.0 << 10.0 << -1 << -1;
+    }
+    void tilingBounds()
+    {
+        QFETCH(double, w);
+        QFETCH(double, h);
+        QFETCH(double, fw);
+        QFETCH(double, fh);
+        QFETCH(int, columns);
+        QFETCH(int, rows);
+        const auto run = shell::tileRun(w, h, fw, fh);
+        QCOMPARE(run.has_value(), columns >= 0);
+        if (!run)
+            return;
+        QCOMPARE(run->columns, columns);
+        QCOMPARE(run->rows, rows);
+        int tiles = 0;
+        QRectF last;
+        shell::tile(*run, w, h, [&](const QRectF &at) {
+            ++tiles;
+            last = at;
+        });
+        QCOMPARE(tiles, (columns + 1) * (rows + 1));
+        QCOMPARE(last, QRectF(columns * w, rows * h, w, h));
+    }
+
+    // Painted everywhere the window shows, up to its far corner, also when
+    // the title window is built again on the way back from the introduction.
+    void tilesReachPastTheRightAndBottomEdges()
+    {
+        rig->registry->show(QStringLiteral("frmstart"));
+        const QPointer<forms::Form> first = &window("frmstart").form();
+        qobject_cast<QAbstractButton *>(
+            window("frmstart").control(QStringLiteral("Command1")).widget())
+            ->click();
+        window("frmintro").controlAs<forms::MenuItem>(QStringLiteral("goback")).action()->trigger();
+        rig->settle();
+        QVERIFY(first.isNull());
+        forms::Form &form = window("frmstart").form();
+        const QImage &background = form.surface().background();
+        const QSize client = form.clientArea()->size();
+        QVERIFY(background.width() > client.width() && background.height() > client.height());
+        QCOMPARE(background.pixelColor(client.width() - 1, client.height() - 1).alpha(), 255);
+        QCOMPARE(background.pixelColor(0, 0).alpha(), 255);
+        QVERIFY(!form.controlAs<forms::Picture>(QStringLiteral("Picture1"))->widget()->isVisible());
+    }
+
+    void theGuitarIsFoundInAFolderWithBlanks()
+    {
+        QTemporaryDir program;
+        const QString folder = program.filePath(QStringLiteral("my guitar programs/strumkin"));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(writeWholeFile(folder + QStringLiteral("/guitar1.BMP"), bitmapBytes()));
+        *rig->paths = platform::Paths(folder, rig->drive.path());
+        rig->registry->show(QStringLiteral("frmstart"));
+        const auto *guitar =
+            window("frmstart").form().controlAs<forms::Picture>(QStringLiteral("Image1"));
+        QCOMPARE(guitar->picture().size(), QSize(40, 30));
+    }
+
+    // The dark-red paragraphs are the designed colour where the strokes are,
+    // not a dim smear of it.
+    void darkRedTextKeepsItsColour()
+    {
+        rig->registry->show(QStringLiteral("frmintro"));
+        forms::Form &form = window("frmintro").form();
+        const QWidget *text = window("frmintro").control(QStringLiteral("Label7")).widget();
+        const QImage grab =
+            form.grab(QRect(text->mapTo(&form, QPoint(0, 0)), text->size())).toImage();
+        int ink = 0;
+        int full = 0;
+        for (int y = 0; y < grab.height(); ++y) {
+            for (int x = 0; x < grab.width(); ++x) {
+                ink += qRed(grab.pixel(x, y)) > 40 ? 1 : 0;
+                full += qRed(grab.pixel(x, y)) >= 188 ? 1 : 0;
+            }
+        }
+        QVERIFY2(
+            ink > 0 && full * 2 >= ink,
+            qPrintable(
+                QStringLiteral("%1 of %2 inked pixels at 188 or more red").arg(full).arg(ink)));
+    }
+
+    // What the introduction teaches with its A major example: the string
+    // names each under its string, each "Fret ___" at a fret row, as designed
+    // and enlarged (the diagram keeps its size and its distance to the names
+    // and the upper label, so the lower label moves on by a row).
+    void theExampleLinesUpWithItsLabels_data()
+    {
+        QTest::addColumn<double>("factor");
+        QTest::addColumn<int>("lowerRow");
+        QTest::newRow("as designed") << 1.0 << 3;
+        QTest::newRow("half as large again") << 1.5 << 4;
+    }
+    void theExampleLinesUpWithItsLabels()
+    {
+        QFETCH(double, factor);
+        QFETCH(int, lowerRow);
+        rig->registry->show(QStringLiteral("frmintro"));
+        forms::Form &form = window("frmintro").form();
+        test::resizeClient(form, factor);
+        const auto &diagram =
+            window("frmintro").controlAs<lessons::DiagramLabel>(QStringLiteral("Label4"));
+        QCOMPARE(diagram.get(QStringLiteral("Caption"))->toString(), QStringLiteral("a"));
+        const forms::Scale scale = form.scale();
+        const double twipsPerPixel = forms::TwipsPerInch / form.dpiX();
+        const double em = diagram.widget()->font().pointSizeF() * 20; // twips
+        const QPointF glyph((diagram.geometry().left() + diagram.drift().x()) * scale.twipsPerUnitX,
+                            (diagram.geometry().top() + diagram.drift().y()) * scale.twipsPerUnitY);
+        using namespace lessons::diagram;
+
+        // Glyph centres of the names, as drawn, against the strings.
+        const auto &names = window("frmintro").controlAs<forms::Label>(QStringLiteral("Label10"));
+        const QList<double> centres = test::inkedRunCentres(names);
+        QCOMPARE(centres.size(), lessons::StringCount);
+        double worst = 0;
+        for (int string = 0; string < lessons::StringCount; ++string) {
+            worst = std::max(worst, std::abs(names.geometry().left() * scale.twipsPerUnitX +
+                                             centres.at(string) * twipsPerPixel -
+                                             (glyph.x() + stringX(string) * em)));
+        }
+        QVERIFY2(
+            worst < 0.35 * StringPitch * em,
+            qPrintable(QStringLiteral("a name %1 px off its string").arg(worst / twipsPerPixel)));
+
+        // The first line of each label against the rows: the upper one points
+        // at the first fret the diagram shows, the lower one at the third, or
+        // further down once it has moved with the grown window.
+        for (const auto &[name, row] : {std::pair{"Label5", 1}, std::pair{"Label6", lowerRow}}) {
+            const forms::Control &marker = window("frmintro").control(QLatin1String(name));
+            const QWidget *widget = marker.widget();
+            const double pointsAt =
+                marker.geometry().top() * scale.twipsPerUnitY +
+                QFontMetricsF(widget->font(), widget).height() / 2 * twipsPerPixel;
+            QVERIFY2(std::abs(pointsAt - (glyph.y() + rowCentreY(row) * em)) <=
+                         0.35 * FretSpacing * em,
+                     name);
+        }
+    }
+};
+
+QTEST_MAIN(ShellWindowsTest)
+#include "test_shellwindows.moc"
