@@ -46,61 +46,10 @@ QString textOf(const forms::Control &control)
     return (text ? text : control.get(QStringLiteral("Caption")))->toString();
 }
 
-// What the pages teach for one chord: its shape, and the finger row under
-// its diagram and its fingering text as the page's design words them.
-struct Lesson {
-    const Chord &chord;
-    const Voicing &voicing;
-    QString fingerRow;
-    QString text;
-};
-
-Lesson lessonOf(int index)
-{
-    const Chord &chord = chords().at(static_cast<std::size_t>(index));
-    const forms::Form &page = design(chord.page);
-    const bool major = chord.quality == Quality::Major;
-    const Voicing *voicing = voicingFor(QLatin1Char(chord.letter()));
-    if (voicing == nullptr)
-        qFatal("no voicing for %s", qPrintable(chord.name()));
-    return {chord, *voicing,
-            textOf(*page.control(major ? QStringLiteral("Label4") : QStringLiteral("Label11"))),
-            textOf(*page.control(QLatin1String(chord.holder)))};
-}
-
-void addChordRows()
-{
-    QTest::addColumn<int>("index");
-    for (std::size_t i = 0; i < chords().size(); ++i)
-        QTest::newRow(qPrintable(chords()[i].name())) << int(i);
-}
-
 bool heldByBarre(const Voicing &v, int string)
 {
     return v.barre.fret > 0 && string >= v.barre.lowString && string <= v.barre.highString &&
            v.frets[string] == v.barre.fret;
-}
-
-// The fingers a finger row names, in order, and the strings they stand for:
-// the fretted strings from low E upwards. The row may stop before strings
-// only the barre holds.
-QList<int> fingersOf(const QString &row)
-{
-    QList<int> fingers;
-    for (const QChar c : row) {
-        if (c.isDigit())
-            fingers.append(c.digitValue());
-    }
-    return fingers;
-}
-QList<int> frettedStrings(const Voicing &v)
-{
-    QList<int> strings;
-    for (int s = 0; s < StringCount; ++s) {
-        if (v.frets[s] > Open)
-            strings.append(s);
-    }
-    return strings;
 }
 
 // One diagram painted onto an image of a given resolution, with a margin
@@ -178,28 +127,49 @@ private slots:
         registerLessonKinds();
     }
 
-    void eachVoicingSoundsItsTriadAndFitsItsDiagram_data() { addChordRows(); }
-    void eachVoicingSoundsItsTriadAndFitsItsDiagram()
+    // Each chord's voicing sounds its three notes and fits its diagram, and
+    // the page's finger row and fingering text, read from its design, agree
+    // with it.
+    void eachChordsVoicingRowAndTextAgree_data()
+    {
+        QTest::addColumn<int>("index");
+        // How many "finger on the ... string" phrases its text has.
+        QTest::addColumn<int>("phrases");
+        // E major's text numbers its fingers otherwise than its finger row.
+        QTest::addColumn<bool>("numbersAgree");
+        const int phrases[] = {3, 3, 3, 3, 3, 0, 3, 3, 3, 2, 3, 2, 3, 2};
+        for (int i = 0; i < 14; ++i) {
+            const Chord &chord = chords().at(std::size_t(i));
+            QTest::newRow(qPrintable(chord.name()))
+                << i << phrases[i] << (chord.root != 'E' || chord.quality == Quality::Minor);
+        }
+    }
+    void eachChordsVoicingRowAndTextAgree()
     {
         QFETCH(int, index);
-        const Lesson lesson = lessonOf(index);
-        const Voicing &v = lesson.voicing;
+        QFETCH(int, phrases);
+        QFETCH(bool, numbersAgree);
+        const Chord &chord = chords().at(std::size_t(index));
+        const Voicing *shape = voicingFor(QLatin1Char(chord.letter()));
+        QVERIFY(shape != nullptr);
+        const Voicing &v = *shape;
         // Roots as pitch classes, C = 0.
         static const std::map<char, int> roots{{'C', 0}, {'D', 2}, {'E', 4}, {'F', 5},
                                                {'G', 7}, {'A', 9}, {'B', 11}};
-        const int root = roots.at(lesson.chord.root);
-        const int third = lesson.chord.quality == Quality::Minor ? 3 : 4;
-        const std::set<int> triad{root, (root + third) % 12, (root + 7) % 12};
+        const int root = roots.at(chord.root);
+        const int third = chord.quality == Quality::Minor ? 3 : 4;
         std::set<int> sounded;
+        QList<int> fretted;
         for (int s = 0; s < StringCount; ++s) {
             if (v.frets[s] != Muted)
                 sounded.insert((Tuning[s] + v.frets[s]) % 12);
             if (v.frets[s] > Open) {
+                fretted.append(s);
                 const int row = v.frets[s] - v.firstFret + 1;
                 QVERIFY2(row >= 1 && row <= diagram::FretRows, qPrintable(QString::number(s)));
             }
         }
-        QCOMPARE(sounded, triad);
+        QCOMPARE(sounded, (std::set<int>{root, (root + third) % 12, (root + 7) % 12}));
         if (v.barre.fret > 0) {
             // The barre presses both its end strings, and nothing on the
             // strings it covers lies below it.
@@ -210,6 +180,60 @@ private slots:
         }
         // A shape away from the nut says where it is.
         QCOMPARE(positionLabel(v).isEmpty(), v.firstFret == 1);
+
+        // The finger row's digits stand for the fretted strings from low E
+        // up; it may stop before strings only the barre holds.
+        const forms::Form &page = design(chord.page);
+        const bool major = chord.quality == Quality::Major;
+        QList<int> row;
+        for (const QChar c : textOf(*page.control(QLatin1String(major ? "Label4" : "Label11")))) {
+            if (c.isDigit())
+                row.append(c.digitValue());
+        }
+        QVERIFY(!row.isEmpty() && row.size() <= fretted.size());
+        if (v.barre.fret == 0)
+            QCOMPARE(row.size(), fretted.size());
+        for (qsizetype i = row.size(); i < fretted.size(); ++i)
+            QVERIFY2(heldByBarre(v, fretted.at(i)), qPrintable(QString::number(fretted.at(i))));
+        std::set<int> placed;
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            QVERIFY(row.at(i) >= 1 && row.at(i) <= 4);
+            // The first finger is the barre: every barre-held string the row
+            // names shows it. Any other finger presses one string.
+            if (v.barre.fret > 0)
+                QCOMPARE(row.at(i) == 1, heldByBarre(v, fretted.at(i)));
+            if (v.barre.fret == 0 || row.at(i) != 1)
+                QVERIFY2(placed.insert(row.at(i)).second, qPrintable(QString::number(row.at(i))));
+        }
+
+        // The text the page saves names fretted strings, with the row's
+        // fingers. "sting" as D minor's text has it.
+        static const QRegularExpression phrase(
+            QStringLiteral("(?:\\b(first|second|third|fourth|1st|2nd|3rd|4th) (?:finger )?"
+                           "(?:goes )?|\\bfinger )(?:on|for) the (low E|high E|[A-G]) "
+                           "str?ing\\b"),
+            QRegularExpression::CaseInsensitiveOption);
+        static const QStringList fingers{QStringLiteral("first|1st"), QStringLiteral("second|2nd"),
+                                         QStringLiteral("third|3rd"), QStringLiteral("fourth|4th")};
+        static const QStringList strings{QStringLiteral("low E"), QStringLiteral("A"),
+                                         QStringLiteral("D"),     QStringLiteral("G"),
+                                         QStringLiteral("B"),     QStringLiteral("high E")};
+        const QString text = textOf(*page.control(QLatin1String(chord.holder)));
+        int found = 0;
+        // Line ends inside a sentence read as blanks.
+        for (const QRegularExpressionMatch &m : phrase.globalMatch(text.simplified())) {
+            ++found;
+            const auto string = static_cast<int>(strings.indexOf(m.captured(2)));
+            QVERIFY2(string >= 0 && v.frets[string] > Open, qPrintable(m.captured(0)));
+            if (!numbersAgree || m.capturedLength(1) == 0)
+                continue;
+            const qsizetype at = fretted.indexOf(string);
+            const int finger = at < row.size() ? row.at(at) : 0;
+            QVERIFY2(finger > 0 &&
+                         fingers.at(finger - 1).split(u'|').contains(m.captured(1).toLower()),
+                     qPrintable(m.captured(0)));
+        }
+        QCOMPARE(found, phrases);
     }
 
     void onlyTheFourteenLettersNameChords()
@@ -225,84 +249,6 @@ private slots:
             QVERIFY2(label.voicing() == nullptr, caption);
         }
         QVERIFY(label.set(QStringLiteral("Caption"), QStringLiteral("a")));
-    }
-
-    void fingerRowsNameTheFrettedStrings_data() { addChordRows(); }
-    void fingerRowsNameTheFrettedStrings()
-    {
-        QFETCH(int, index);
-        const Lesson lesson = lessonOf(index);
-        const Voicing &v = lesson.voicing;
-        const QList<int> fingers = fingersOf(lesson.fingerRow);
-        const QList<int> fretted = frettedStrings(v);
-        QVERIFY(!fingers.isEmpty());
-        QVERIFY(fingers.size() <= fretted.size());
-        if (v.barre.fret == 0)
-            QCOMPARE(fingers.size(), fretted.size());
-        // A string the row leaves out is one only the barre holds.
-        for (qsizetype i = fingers.size(); i < fretted.size(); ++i)
-            QVERIFY2(heldByBarre(v, fretted.at(i)), qPrintable(QString::number(fretted.at(i))));
-        std::set<int> placed;
-        for (qsizetype i = 0; i < fingers.size(); ++i) {
-            const int finger = fingers.at(i);
-            QVERIFY(finger >= 1 && finger <= 4);
-            // The first finger is the barre: it is at the barre's fret, and
-            // every barre-held string the row names shows it. Any other
-            // finger presses one string.
-            if (v.barre.fret > 0)
-                QCOMPARE(finger == 1, heldByBarre(v, fretted.at(i)));
-            if (v.barre.fret == 0 || finger != 1)
-                QVERIFY2(placed.insert(finger).second, qPrintable(QString::number(finger)));
-        }
-    }
-
-    void fingeringTextsNameFingeredStrings_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("phrases");
-        // E major's text numbers its fingers otherwise than its finger row.
-        QTest::addColumn<bool>("numbersAgree");
-        const int phrases[] = {3, 3, 3, 3, 3, 0, 3, 3, 3, 2, 3, 2, 3, 2};
-        for (int i = 0; i < 14; ++i) {
-            const Chord &chord = chords().at(static_cast<std::size_t>(i));
-            QTest::newRow(qPrintable(chord.name()))
-                << i << phrases[i] << (chord.root != 'E' || chord.quality == Quality::Minor);
-        }
-    }
-    void fingeringTextsNameFingeredStrings()
-    {
-        QFETCH(int, index);
-        QFETCH(int, phrases);
-        QFETCH(bool, numbersAgree);
-        const Lesson lesson = lessonOf(index);
-        const Voicing &v = lesson.voicing;
-        // "sting" as D minor's text has it.
-        static const QRegularExpression phrase(
-            QStringLiteral("(?:\\b(first|second|third|fourth|1st|2nd|3rd|4th) (?:finger )?"
-                           "(?:goes )?|\\bfinger )(?:on|for) the (low E|high E|[A-G]) str?ing\\b"),
-            QRegularExpression::CaseInsensitiveOption);
-        static const QStringList fingers{QStringLiteral("first|1st"), QStringLiteral("second|2nd"),
-                                         QStringLiteral("third|3rd"), QStringLiteral("fourth|4th")};
-        static const QStringList strings{QStringLiteral("low E"), QStringLiteral("A"),
-                                         QStringLiteral("D"),     QStringLiteral("G"),
-                                         QStringLiteral("B"),     QStringLiteral("high E")};
-        const QList<int> row = fingersOf(lesson.fingerRow);
-        const QList<int> fretted = frettedStrings(v);
-        int found = 0;
-        // Line ends inside a sentence read as blanks.
-        for (const QRegularExpressionMatch &m : phrase.globalMatch(lesson.text.simplified())) {
-            ++found;
-            const auto string = static_cast<int>(strings.indexOf(m.captured(2)));
-            QVERIFY2(string >= 0 && v.frets[string] > Open, qPrintable(m.captured(0)));
-            if (!numbersAgree || m.capturedLength(1) == 0)
-                continue;
-            const qsizetype at = fretted.indexOf(string);
-            const int onRow = at < row.size() ? row.at(at) : 0;
-            QVERIFY2(onRow > 0 &&
-                         fingers.at(onRow - 1).split(u'|').contains(m.captured(1).toLower()),
-                     qPrintable(m.captured(0)));
-        }
-        QCOMPARE(found, phrases);
     }
 
     // Read back from the pixels at the page's size on the screen and on
@@ -323,7 +269,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(double, dpi);
         using namespace diagram;
-        const Voicing &v = lessonOf(index).voicing;
+        const Voicing &v = *voicingFor(QLatin1Char(chords().at(std::size_t(index)).letter()));
         const Drawing drawing(v, PagePoints, dpi);
         // Beside a string's own line, where only a dot puts ink.
         const double aside = DotRadius * 0.6;
