@@ -181,26 +181,22 @@ private slots:
     {
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("plain") << QByteArray("Amajor.txt") << QStringLiteral("Amajor.txt");
-        QTest::newRow("not UTF-8")
-            << QByteArray("bad\xff\xfe.txt") << QStringLiteral("bad\\xFF\\xFE.txt");
-        QTest::newRow("Latin-1") << QByteArray("caf\xe9.txt") << QStringLiteral("caf\\xE9.txt");
-        QTest::newRow("newline") << QByteArray("two\nlines.txt")
-                                 << QStringLiteral("two\\nlines.txt");
-        QTest::newRow("tab and escape")
-            << QByteArray("a\tb\x1b.txt") << QStringLiteral("a\\tb\\x1B.txt");
-        QTest::newRow("C1 control")
-            << QByteArray("c\xc2\x85.txt") << QStringLiteral("c\\u0085.txt");
-        QTest::newRow("line separator")
-            << QByteArray("l\xe2\x80\xa8s.txt") << QStringLiteral("l\\u2028s.txt");
-        QTest::newRow("overlong slash")
-            << QByteArray("o\xc0\xaf.txt") << QStringLiteral("o\\xC0\\xAF.txt");
-        QTest::newRow("surrogate")
-            << QByteArray("s\xed\xa0\x80.txt") << QStringLiteral("s\\xED\\xA0\\x80.txt");
-        QTest::newRow("cut short") << QByteArray("cut\xe5\x92") << QStringLiteral("cut\\xE5\\x92");
-        QTest::newRow("CJK") << QByteArray("\xe5\x92\x8c\xe5\xbc\xa6.txt")
-                             << QStringLiteral("和弦.txt");
-        QTest::newRow("emoji") << QByteArray("\xf0\x9f\x8e\xb8.txt") << QStringLiteral("🎸.txt");
+        const char *const rows[][3] = {
+            {"plain", "Amajor.txt", "Amajor.txt"},
+            {"not UTF-8", "bad\xff\xfe.txt", "bad\\xFF\\xFE.txt"},
+            {"Latin-1", "caf\xe9.txt", "caf\\xE9.txt"},
+            {"newline", "two\nlines.txt", "two\\nlines.txt"},
+            {"tab and escape", "a\tb\x1b.txt", "a\\tb\\x1B.txt"},
+            {"C1 control", "c\xc2\x85.txt", "c\\u0085.txt"},
+            {"line separator", "l\xe2\x80\xa8s.txt", "l\\u2028s.txt"},
+            {"overlong slash", "o\xc0\xaf.txt", "o\\xC0\\xAF.txt"},
+            {"surrogate", "s\xed\xa0\x80.txt", "s\\xED\\xA0\\x80.txt"},
+            {"cut short", "cut\xe5\x92", "cut\\xE5\\x92"},
+            {"CJK", "\xe5\x92\x8c\xe5\xbc\xa6.txt", "和弦.txt"},
+            {"emoji", "\xf0\x9f\x8e\xb8.txt", "🎸.txt"},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << QByteArray(row[1]) << QString::fromUtf8(row[2]);
     }
     void everyNameIsShownOnOneRow()
     {
