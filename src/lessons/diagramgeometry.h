@@ -19,6 +19,10 @@ inline constexpr int FretRows = 4;
 inline constexpr double DotRadius = 0.042;
 // Centre of the open-string circles and muted-string crosses above the nut.
 inline constexpr double MarkY = 0.255;
+inline constexpr double RingRadius = 0.032;
+inline constexpr double RingWeight = 0.0095;
+// Nothing of a diagram is drawn above the tops of its open-string circles.
+inline constexpr double InkTop = MarkY - RingRadius - RingWeight;
 
 // String 0 is low E, 5 high E.
 [[nodiscard]] constexpr double stringX(int string)

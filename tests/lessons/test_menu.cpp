@@ -1,6 +1,5 @@
 #include "forms/form.h"
 #include "forms/label.h"
-#include "forms/menuitem.h"
 #include "forms/picture.h"
 #include "lessons/lessonwindows.h"
 #include "shell/registry.h"
@@ -10,8 +9,6 @@
 #include "support/windowsize.h"
 
 #include <QAbstractButton>
-#include <QAction>
-#include <QDir>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QtTest>
@@ -28,31 +25,6 @@ class MenuTest : public QObject {
     QTemporaryDir program;
 
     shell::WindowClass &menu() { return *rig->registry->instance(QStringLiteral("frmchords")); }
-    void click(const QString &control)
-    {
-        forms::Control &c = menu().control(control);
-        if (auto *button = qobject_cast<QAbstractButton *>(c.widget());
-            button != nullptr && c.kind() == QLatin1String("button"))
-            button->click();
-        else if (c.kind() == QLatin1String("option"))
-            c.set(QStringLiteral("Value"), true);
-        else if (auto *item = dynamic_cast<forms::MenuItem *>(&c))
-            item->action()->trigger();
-        else
-            dynamic_cast<forms::Picture &>(c).click();
-    }
-    // Pictures beside the program, each a small bitmap, all but the ones left out.
-    void picturesBeside(const QStringList &leftOut)
-    {
-        for (const char *name : {"pic1.BMP", "pic2.BMP", "pic3.BMP", "skicon.BMP"}) {
-            if (leftOut.contains(QLatin1String(name)))
-                continue;
-            QImage picture(20, 40, QImage::Format_RGB32);
-            picture.fill(Qt::darkGreen);
-            QVERIFY(picture.save(program.filePath(QLatin1String(name)), "BMP"));
-        }
-        *rig->paths = platform::Paths(program.path(), rig->drive.path());
-    }
 
 private slots:
     void init()
@@ -64,35 +36,22 @@ private slots:
     }
     void cleanup() { rig.reset(); }
 
-    void aPagesCloseBringsBackAFreshMenu()
-    {
-        rig->registry->show(QStringLiteral("frmchords"));
-        click(QStringLiteral("Option3"));
-        rig->settle();
-        auto *close =
-            qobject_cast<QAbstractButton *>(rig->registry->instance(QStringLiteral("frmC"))
-                                                ->control(QStringLiteral("Command4"))
-                                                .widget());
-        close->click();
-        rig->settle();
-        QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmchords")});
-        for (int i = 1; i <= 7; ++i)
-            QCOMPARE(menu()
-                         .control(QStringLiteral("Option%1").arg(i))
-                         .get(QStringLiteral("Value"))
-                         ->toBool(),
-                     false);
-    }
-
     void aMissingPictureLeavesOnlyItsControlEmpty()
     {
-        picturesBeside({QStringLiteral("pic1.BMP")});
+        // Each a small bitmap beside the program, all but the first.
+        for (const char *name : {"pic2.BMP", "pic3.BMP", "skicon.BMP"}) {
+            QImage picture(20, 40, QImage::Format_RGB32);
+            picture.fill(Qt::darkGreen);
+            QVERIFY(picture.save(program.filePath(QLatin1String(name)), "BMP"));
+        }
+        *rig->paths = platform::Paths(program.path(), rig->drive.path());
         rig->registry->show(QStringLiteral("frmchords"));
-        QVERIFY(
-            menu().form().controlAs<forms::Picture>(QStringLiteral("Image1"))->picture().isNull());
+        const auto picture = [this](const char *name) {
+            return menu().form().controlAs<forms::Picture>(QLatin1String(name))->picture();
+        };
+        QVERIFY(picture("Image1").isNull());
         for (const char *name : {"Image2", "Image3", "Picture4"})
-            QVERIFY(
-                !menu().form().controlAs<forms::Picture>(QLatin1String(name))->picture().isNull());
+            QVERIFY(!picture(name).isNull());
         QVERIFY(rig->prompter.shown.empty());
     }
 
@@ -102,92 +61,6 @@ private slots:
         menu().form().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&menu().form()));
         QCOMPARE(QApplication::focusWidget(), menu().control(QStringLiteral("Picture4")).widget());
-    }
-
-    void theAboutWindowOpensOverTheMenu_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::newRow("menu item") << "about";
-        QTest::newRow("picture") << "Picture4";
-    }
-    void theAboutWindowOpensOverTheMenu()
-    {
-        QFETCH(QString, control);
-        rig->registry->show(QStringLiteral("frmchords"));
-        click(control);
-        click(control);
-        rig->settle();
-        QCOMPARE(rig->registry->loadedClasses(),
-                 (QStringList{QStringLiteral("frmabout"), QStringLiteral("frmchords")}));
-        QCOMPARE(rig->registry->instanceCount(), 2u);
-    }
-
-    void theHelpMenuOpensTheReadmeAndTheHelp()
-    {
-        rig->registry->show(QStringLiteral("frmchords"));
-        click(QStringLiteral("readme"));
-        click(QStringLiteral("needhelp"));
-        QCOMPARE(rig->launcher.starts.size(), 2u);
-        QVERIFY(rig->launcher.starts[0].arguments.value(0).endsWith(QStringLiteral("/readme.txt")));
-        QVERIFY(
-            rig->launcher.starts[1].arguments.value(0).endsWith(QStringLiteral("/chords.html")));
-        QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmchords")});
-    }
-
-    void theMemberPageButtonLeavesTheMenu()
-    {
-        rig->registry->show(QStringLiteral("frmchords"));
-        click(QStringLiteral("Command1"));
-        rig->settle();
-        QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmsecret")});
-    }
-
-    void bothExitsCloseEveryWindowAndEnd_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::newRow("button") << "cmdexit";
-        QTest::newRow("menu item") << "exit";
-    }
-    void bothExitsCloseEveryWindowAndEnd()
-    {
-        QFETCH(QString, control);
-        for (const char *name : {"frmabout", "frmfind", "frmsecret", "frmb", "frmG"})
-            rig->registry->show(QLatin1String(name));
-        rig->registry->show(QStringLiteral("frmchords"));
-        click(control);
-        QVERIFY(rig->registry->loadedClasses().isEmpty());
-        QVERIFY(rig->prompter.shown.empty());
-        rig->settle();
-        QCOMPARE(rig->ends, 1);
-    }
-
-    void closingTheMenuLeavesTheAboutWindowRunning()
-    {
-        rig->registry->show(QStringLiteral("frmchords"));
-        click(QStringLiteral("about"));
-        menu().form().close();
-        rig->settle();
-        QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmabout")});
-        QCOMPARE(rig->ends, 0);
-        rig->registry->instance(QStringLiteral("frmabout"))->form().close();
-        rig->settle();
-        QCOMPARE(rig->ends, 1);
-    }
-
-    void afterAPrintNothingHiddenHoldsTheProgram()
-    {
-        rig->registry->show(QStringLiteral("frmchords"));
-        click(QStringLiteral("Option1"));
-        rig->settle();
-        rig->prompter.answers = {true};
-        qobject_cast<QAbstractButton *>(rig->registry->instance(QStringLiteral("frmA"))
-                                            ->control(QStringLiteral("cmdprint"))
-                                            .widget())
-            ->click();
-        QCOMPARE(rig->printer.printed.size(), 1);
-        rig->registry->instance(QStringLiteral("frmA"))->form().close();
-        rig->settle();
-        QCOMPARE(rig->ends, 1);
     }
 
     // One option button under each letter of the row above: the glyph's

@@ -156,13 +156,8 @@ private slots:
         const auto &placed = rig->printer.placements.front();
         const QRectF &page = placed.content;
         const QSizeF &paper = placed.paper;
-        const QString where = QStringLiteral("sheet at %1,%2 %3 x %4 on %5 x %6")
-                                  .arg(page.left())
-                                  .arg(page.top())
-                                  .arg(page.width())
-                                  .arg(page.height())
-                                  .arg(paper.width())
-                                  .arg(paper.height());
+        QString where;
+        QDebug(&where) << "sheet at" << page << "on" << paper;
         // The design's proportions, to a pixel of the page.
         QVERIFY2(qAbs(page.width() / page.height() - twips.width() / twips.height()) <
                      1.0 / page.height(),
