@@ -7,6 +7,7 @@
 #include "lessons/kinds.h"
 #include "lessons/voicing.h"
 #include "platform/fonts.h"
+#include "shell/names.h"
 
 #include <QImage>
 #include <QPainter>
@@ -183,7 +184,7 @@ private slots:
 
         // The finger row's digits stand for the fretted strings from low E
         // up; it may stop before strings only the barre holds.
-        const forms::Form &page = design(chord.page);
+        const forms::Form &page = design(shell::ChordPages[chord.root - 'A']);
         const bool major = chord.quality == Quality::Major;
         QList<int> row;
         for (const QChar c : textOf(*page.control(QLatin1String(major ? "Label4" : "Label11")))) {

@@ -4,6 +4,7 @@
 #include "lessons/diagramgeometry.h"
 #include "lessons/diagramlabel.h"
 #include "lessons/lessonwindows.h"
+#include "shell/names.h"
 #include "shell/registry.h"
 #include "shell/windowclass.h"
 #include "support/doubles.h"
@@ -168,7 +169,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, file);
         const lessons::Chord &chord = lessons::chords().at(std::size_t(index));
-        const QString window = QLatin1String(chord.page);
+        const QString window = QLatin1String(shell::ChordPages[chord.root - 'A']);
         open(window);
         const forms::Control &holder = page(window).control(QLatin1String(chord.holder));
         const std::optional<QVariant> text = holder.get(QStringLiteral("Text"));
@@ -296,7 +297,7 @@ private slots:
 
     void accessKeysAreDistinct()
     {
-        for (const char *window : lessons::pageOrder()) {
+        for (const char *window : shell::ChordPages) {
             open(QLatin1String(window));
             QStringList keys;
             for (const forms::Control *c : page(QLatin1String(window)).form().allControls()) {
