@@ -28,30 +28,13 @@ namespace {
 // made it.
 bool g_privateMounts = false;
 
-// A bitmap header that claims a picture of 50,000 x 50,000 pixels, with no pixels.
-QByteArray hugeBitmapHeader()
-{
-    QByteArray bytes(54, '\0');
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    const std::pair<int, qint32> fields[] = {{2, 54}, {10, 54}, {14, 40}, {18, 50000}, {22, 50000}};
-    for (const auto &[at, value] : fields)
-        qToLittleEndian(value, bytes.data() + at);
-    qToLittleEndian<quint16>(1, bytes.data() + 26);
-    qToLittleEndian<quint16>(24, bytes.data() + 28);
-    return bytes;
-}
-
-// A printer that paints the page and then stops, or runs out of memory before it starts.
-class FailingPrinter final : public platform::Printer {
+// A printer that paints the page and then stops.
+class StoppingPrinter final : public platform::Printer {
 public:
-    bool throws = false;
     int painted = 0;
     platform::PrintResult print(const QString &, const QSizeF &twips, int,
                                 const platform::PagePainter &paint) override
     {
-        if (throws)
-            throw std::bad_alloc();
         QImage page(QSize(int(twips.width() / 15), int(twips.height() / 15)), QImage::Format_RGB32);
         QPainter painter(&page);
         paint(painter, QRectF(QPointF(), page.size()));
@@ -62,7 +45,7 @@ public:
     platform::PrintResult savePdf(const QString &, const QString &, const QSizeF &, int,
                                   const platform::PagePainter &) override
     {
-        throw std::bad_alloc();
+        return {};
     }
 };
 
@@ -215,12 +198,15 @@ private slots:
         QTest::addColumn<QString>("next");
         const QStringList menu{"pic1.BMP:Image1", "pic2.BMP:Image2", "pic3.BMP:Image3",
                                "skicon.BMP:Picture4"};
+        QByteArray huge = bitmapBytes().left(54); // 50,000 x 50,000 pixels, none there
+        qToLittleEndian<qint32>(50000, huge.data() + 18);
+        qToLittleEndian<qint32>(50000, huge.data() + 22);
         const std::pair<const char *, QByteArray> faults[] = {
             {"missing", QByteArray()},
             {"empty", QByteArray()},
             {"truncated", bitmapBytes().left(40)},
             {"not a bitmap", QByteArray("GIF89a, or rather not a picture at all")},
-            {"a header claiming 50,000 x 50,000 pixels", hugeBitmapHeader()}};
+            {"a header claiming 50,000 x 50,000 pixels", huge}};
         for (const auto &[fault, bytes] : faults) {
             const bool present = QByteArrayView(fault) != "missing";
             QTest::addRow("guitar1.BMP %s", fault)
@@ -391,14 +377,16 @@ private slots:
         QFETCH(bool, acceptPdf);
         QFETCH(QStringList, told);
         platform::SystemPrinter system;
-        FailingPrinter failing;
-        failing.throws = printer == QLatin1String("throwing");
-        if (printer == QLatin1String("refusing"))
-            rig->printer.outcome = platform::PrintResult::Failed;
-        else
+        StoppingPrinter stopping;
+        if (printer == QLatin1String("system") || printer == QLatin1String("stopping"))
             wire(printer == QLatin1String("system") ? static_cast<platform::Printer *>(&system)
-                                                    : &failing,
+                                                    : &stopping,
                  nullptr);
+        rig->printer.outcome = printer == QLatin1String("refusing")
+                                   ? platform::PrintResult::Failed
+                                   : platform::PrintResult::Printed;
+        if (printer == QLatin1String("throwing")) // half way through the page
+            rig->printer.whilePainting = [] { throw std::bad_alloc(); };
         rig->prompter.answers = {true, acceptPdf};
 
         rig->registry->show(QStringLiteral("frmC"));
@@ -410,7 +398,8 @@ private slots:
         QCOMPARE(readWholeFile(host(QStringLiteral("C:\\Chords\\Cchords\\Cmajor.pdf")))
                      .startsWith("%PDF-"),
                  acceptPdf);
-        QCOMPARE(failing.painted, printer == QLatin1String("stopping") ? 1 : 0);
+        QCOMPARE(stopping.painted, printer == QLatin1String("stopping") ? 1 : 0);
+        rig->printer.whilePainting = nullptr;
         rig->prompter.shown.clear();
         click(QStringLiteral("frmC"), QStringLiteral("Command1"));
         QVERIFY(!readWholeFile(host(lessons::chord('C', lessons::Quality::Major).saveFile()))
