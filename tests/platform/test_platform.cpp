@@ -11,68 +11,42 @@ class PlatformTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void pathsMapOntoTheHost_data()
+    // The program folder is original-platform text to append a file name to; a drive path
+    // maps onto the drive root; both turn into host paths, also inside a shown text.
+    void paths_data()
     {
         QTest::addColumn<QString>("root");
-        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("path"); // %1: the program folder
         QTest::addColumn<QString>("host");
-        QTest::newRow("chords folder") << "/home/ann"
-                                       << "C:\\Chords"
-                                       << "/home/ann/Chords";
-        QTest::newRow("a saved chord") << "/home/ann"
-                                       << "C:\\Chords\\Bchords\\Bmajor.txt"
-                                       << "/home/ann/Chords/Bchords/Bmajor.txt";
-        QTest::newRow("lower-case drive") << "/home/ann"
-                                          << "c:\\Chords"
-                                          << "/home/ann/Chords";
-        QTest::newRow("root with a slash") << "/tmp/drive/"
-                                           << "C:\\Chords"
-                                           << "/tmp/drive/Chords";
-        QTest::newRow("drive is the file-system root") << "/"
-                                                       << "C:\\Chords"
-                                                       << "/Chords";
-        QTest::newRow("the drive itself") << "/home/ann"
-                                          << "C:\\"
-                                          << "/home/ann/";
-        QTest::newRow("program folder with blanks") << "/home/ann"
-                                                    << "\\opt\\my strumkin\\guitar1.BMP"
-                                                    << "/opt/my strumkin/guitar1.BMP";
+        const auto row = [](const char *tag, const char *root, const char *path, const char *host) {
+            QTest::newRow(tag) << root << path << host;
+        };
+        row("chords folder", "/home/ann", "C:\\Chords", "/home/ann/Chords");
+        row("a saved chord", "/home/ann", "C:\\Chords\\Bchords\\Bmajor.txt",
+            "/home/ann/Chords/Bchords/Bmajor.txt");
+        row("lower-case drive", "/home/ann", "c:\\Chords", "/home/ann/Chords");
+        row("root with a slash", "/tmp/drive/", "C:\\Chords", "/tmp/drive/Chords");
+        row("drive is the file-system root", "/", "C:\\Chords", "/Chords");
+        row("the drive itself", "/home/ann", "C:\\", "/home/ann/");
+        row("program folder with blanks", "/home/ann", "%1\\guitar1.BMP",
+            "/opt/my strumkin/guitar1.BMP");
+        row("tooltip", "/home/ann", "Save to the C:\\Chords\\Bchords folder",
+            "Save to the /home/ann/Chords/Bchords folder");
+        row("message", "/home/ann", "The chords will be saved in the C:\\Chords directory",
+            "The chords will be saved in the /home/ann/Chords directory");
+        row("no path", "/home/ann", "Print it!", "Print it!");
     }
-    void pathsMapOntoTheHost()
+    void paths()
     {
         QFETCH(QString, root);
         QFETCH(QString, path);
         QFETCH(QString, host);
-        const platform::Paths paths(QStringLiteral("/opt/strumkin"), root);
-        QCOMPARE(paths.toHost(path), host);
-    }
-
-    void programFolderIsTextToAppendTo()
-    {
-        const platform::Paths paths(QStringLiteral("/opt/my strumkin/"),
-                                    QStringLiteral("/home/ann"));
+        const platform::Paths paths(QStringLiteral("/opt/my strumkin/"), root);
         QCOMPARE(paths.programFolder(), QStringLiteral("\\opt\\my strumkin"));
-        QCOMPARE(paths.toHost(paths.programFolder() + QStringLiteral("\\guitar1.BMP")),
-                 QStringLiteral("/opt/my strumkin/guitar1.BMP"));
-    }
-
-    void textsNameTheRealFolder_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("tooltip") << "Save to the C:\\Chords\\Bchords folder"
-                                 << "Save to the /home/ann/Chords/Bchords folder";
-        QTest::newRow("message") << "The chords will be saved in the C:\\Chords directory"
-                                 << "The chords will be saved in the /home/ann/Chords directory";
-        QTest::newRow("no path") << "Print it!"
-                                 << "Print it!";
-    }
-    void textsNameTheRealFolder()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, shown);
-        const platform::Paths paths(QStringLiteral("/opt/strumkin"), QStringLiteral("/home/ann"));
-        QCOMPARE(paths.forDisplay(text), shown);
+        // A text names a drive path as the host folder; a program file is mapped as a path.
+        QCOMPARE(path.startsWith("%1") ? paths.toHost(path.arg(paths.programFolder()))
+                                       : paths.forDisplay(path),
+                 host);
     }
 
     void dayCountsCountFromTheOrigin_data()
@@ -104,17 +78,15 @@ private slots:
         platform::installFontSubstitutes();
         const QStringList standIns = platform::standInsFor(designed);
         QVERIFY(!standIns.isEmpty());
-        // The packages the setup installs provide the first choice.
-        // A family the system has from several foundries carries the foundry's name.
-        const QString resolved =
-            QFontInfo(QFont(designed)).family().section(QStringLiteral(" ["), 0, 0);
-        QCOMPARE(resolved, standIns.first());
+        // The packages the setup installs provide the first choice. A family the system has
+        // from several foundries carries the foundry's name.
+        QCOMPARE(QFontInfo(QFont(designed)).family().section(QStringLiteral(" ["), 0, 0),
+                 standIns.first());
     }
 
     void systemClockReadsWholeSeconds()
     {
-        const QDateTime now = platform::SystemClock().now();
-        QCOMPARE(now.time().msec(), 0);
+        QCOMPARE(platform::SystemClock().now().time().msec(), 0);
         const QString text =
             platform::SystemClock().timeOfDayText(QDateTime(QDate(2026, 1, 1), QTime(13, 4, 5)));
         QVERIFY2(text.contains(QLatin1String("04")) && text.contains(QLatin1String("05")),

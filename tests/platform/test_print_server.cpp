@@ -1,5 +1,4 @@
 #include "platform/printer.h"
-#include "support/findings.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -29,26 +28,17 @@ const QString Queue = QStringLiteral("strumkin-test-%1").arg(QCoreApplication::a
 
 } // namespace
 
-// The system printer against a real print server, on a queue of the test's
-// own made the default for this process: a queue that rejects jobs or is
-// stopped must be reported, not taken for printed.
+// The system printer against a real print server, on a queue of the test's own made the
+// default for this process: a queue that rejects jobs or is stopped must be reported, not
+// taken for printed.
 class PrintServerTest : public QObject {
     Q_OBJECT
 
     bool m_made = false;
-    test::Findings m_findings{{QStringLiteral("Printing (print server)")}};
-
-    int jobsWaiting() const
-    {
-        const QByteArray jobs = run(QStringLiteral("lpstat"), {QStringLiteral("-o"), Queue});
-        return int(jobs.count('\n'));
-    }
 
 private slots:
     void initTestCase()
     {
-        // Until a queue is made, every case counts as not run here.
-        m_findings.skipped();
         if (!run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains("is running"))
             QSKIP("no print server is running (.ci/run starts one)");
         QByteArray driver;
@@ -59,22 +49,18 @@ private slots:
         }
         if (driver.isEmpty())
             QSKIP("the print server has no CUPS-PDF driver");
-        if (run(QStringLiteral("lpadmin"),
-                {QStringLiteral("-p"), Queue, QStringLiteral("-v"), QStringLiteral("cups-pdf:/"),
-                 QStringLiteral("-E"), QStringLiteral("-m"), QString::fromLatin1(driver)})
-                .isNull())
+        m_made =
+            !run(QStringLiteral("lpadmin"),
+                 {QStringLiteral("-p"), Queue, QStringLiteral("-v"), QStringLiteral("cups-pdf:/"),
+                  QStringLiteral("-E"), QStringLiteral("-m"), QString::fromLatin1(driver)})
+                 .isNull();
+        if (!m_made)
             QSKIP("a print queue cannot be made here (needs the print server's admin rights)");
-        m_made = true;
-        m_findings = test::Findings{{QStringLiteral("Printing (print server)")}};
     }
     void cleanupTestCase()
     {
-        if (!m_made)
-            return;
-        run(QStringLiteral("cancel"), {QStringLiteral("-a"), Queue});
-        run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), Queue});
-        test::holdAgainstPage(m_findings, QStringLiteral(STRUMKIN_RELIABILITY_PAGE),
-                              QStringLiteral(STRUMKIN_ARTEFACTS));
+        if (m_made)
+            run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), Queue});
     }
     void cleanup()
     {
@@ -88,22 +74,19 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<int>("outcome");
         QTest::addColumn<QString>("reason");
-        QTest::addColumn<int>("jobs");
-        QTest::newRow("the default queue takes jobs")
-            << "" << int(platform::PrintResult::Printed) << "" << 1;
-        QTest::newRow("the default queue rejects jobs")
-            << "cupsreject" << int(platform::PrintResult::Failed) << "does not take any jobs" << 0;
-        QTest::newRow("the default queue is stopped")
-            << "cupsdisable" << int(platform::PrintResult::Failed) << "is stopped" << 0;
+        QTest::newRow("takes jobs") << "" << int(platform::PrintResult::Printed) << "";
+        QTest::newRow("rejects jobs") << "cupsreject" << int(platform::PrintResult::Failed)
+                                      << "The printer %1 does not take any jobs at the moment, "
+                                         "so nothing was printed.";
+        QTest::newRow("stopped") << "cupsdisable" << int(platform::PrintResult::Failed)
+                                 << "The printer %1 is stopped, so nothing was printed. Start it "
+                                    "again in the printer settings, then print once more.";
     }
     void aQueueThatCannotPrintIsReported()
     {
         QFETCH(QString, command);
         QFETCH(int, outcome);
         QFETCH(QString, reason);
-        QFETCH(int, jobs);
-        test::FindingScope finding(m_findings, QStringLiteral("Printing (print server)"),
-                                   QString::fromLatin1(QTest::currentDataTag()));
         if (!command.isEmpty())
             QVERIFY(!run(command, {Queue}).isNull());
         int painted = 0;
@@ -116,25 +99,16 @@ private slots:
             });
 
         QCOMPARE(int(result.outcome), outcome);
-        QVERIFY2(result.reason.contains(reason), qPrintable(result.reason));
-        finding.saw(
-            result.outcome == platform::PrintResult::Printed
-                ? QStringLiteral("printed")
-                : QStringLiteral("not printed: \"%1\"")
-                      .arg(QString(result.reason).replace(Queue, QStringLiteral("<queue>"))));
-        QCOMPARE(painted, jobs);
-        // A printed page may already have gone through the queue.
-        if (jobs == 0) {
-            QCOMPARE(jobsWaiting(), 0);
-            finding.saw(QStringLiteral("no job left in the queue"));
-        }
+        QCOMPARE(result.reason, reason.isEmpty() ? reason : reason.arg(Queue));
+        QCOMPARE(painted, outcome == platform::PrintResult::Printed ? 1 : 0);
+        // A printed page may already have gone through the queue; a refused one never came.
+        if (painted == 0)
+            QCOMPARE(run(QStringLiteral("lpstat"), {QStringLiteral("-o"), Queue}).count('\n'), 0);
     }
 };
 
 int main(int argc, char *argv[])
 {
-    // Test functions named on the command line run alone.
-    test::setWholeRun(argc == 1);
     // The test's queue is this process's default printer.
     qputenv("PRINTER", Queue.toLatin1());
     QGuiApplication application(argc, argv);

@@ -5,21 +5,20 @@
 #include <QtTest>
 
 #include <csignal>
-#include <memory>
+#include <optional>
 #include <sys/resource.h>
 
 using namespace strumkin;
 
 namespace {
 
-// For one scope, the largest file this process may write: a write that
-// crosses it stores only the bytes below it, as on a disk that fills up.
+// For one scope, the largest file this process may write: a write that crosses it stores
+// only the bytes below it, as on a disk that fills up.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t limit)
     {
-        // Crossing the limit would otherwise end the process.
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN); // crossing it would end the process
         if (getrlimit(RLIMIT_FSIZE, &m_saved) != 0)
             return;
         rlimit lowered = m_saved;
@@ -34,26 +33,21 @@ public:
     }
     FileSizeLimit(const FileSizeLimit &) = delete;
     FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-    bool active() const { return m_active; }
-
-private:
     rlimit m_saved{};
     void (*m_handler)(int) = SIG_DFL;
     bool m_active = false;
 };
 
-QByteArray allByteValues()
+// Folders end in a slash; a file's text follows its name after a colon.
+void makeTree(const QDir &root, const QStringList &entries)
 {
-    QByteArray bytes;
-    for (int value = 0; value < 256; ++value)
-        bytes.append(char(value));
-    return bytes;
-}
-
-// A line repeated, for texts of a chosen size.
-QByteArray lines(const char *line, int count)
-{
-    return QByteArray(line).repeated(count);
+    for (const QString &entry : entries) {
+        if (entry.endsWith('/'))
+            QVERIFY(root.mkpath(entry));
+        else
+            QVERIFY(writeWholeFile(root.filePath(entry.section(':', 0, 0)),
+                                   entry.section(':', 1).toLatin1()));
+    }
 }
 
 } // namespace
@@ -62,211 +56,120 @@ class SavingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A fresh folder for every row, so that no case sees another's files.
-    void init()
+    // A file holds exactly the new bytes, or, when anything is in the way, every file stays
+    // as it was, no temporary file is left behind, and the reason names what is in the way.
+    void saveFile_data()
     {
-        m_tmp = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_tmp->isValid());
-    }
-    void cleanup() { m_tmp.reset(); }
-
-    void writesExactlyTheBytes_data()
-    {
-        QTest::addColumn<bool>("hasEarlier");
-        QTest::addColumn<QByteArray>("earlier");
-        QTest::addColumn<QByteArray>("bytes");
-        const QByteArray chord = "Put your first finger on the second fret.\r\nStrum.\r\n\r\n";
-        QTest::newRow("new file with CR LF") << false << QByteArray() << chord;
-        QTest::newRow("lone CR and lone LF kept")
-            << false << QByteArray() << QByteArray("a\rb\nc\r\n");
-        QTest::newRow("every byte value") << false << QByteArray() << allByteValues();
-        QTest::newRow("empty file") << false << QByteArray() << QByteArray();
-        QTest::newRow("larger than any buffer")
-            << false << QByteArray() << lines("0123456789abcdef\r\n", 100000);
-        QTest::newRow("replacing a longer file") << true << lines("old line\r\n", 100) << chord;
-        QTest::newRow("replacing a shorter file") << true << QByteArray("old\r\n") << chord;
-        QTest::newRow("replacing with nothing") << true << chord << QByteArray();
-        QTest::newRow("the same bytes again") << true << chord << chord;
-    }
-    void writesExactlyTheBytes()
-    {
-        QFETCH(bool, hasEarlier);
-        QFETCH(QByteArray, earlier);
-        QFETCH(QByteArray, bytes);
-        const QString path = m_tmp->filePath(QStringLiteral("Amajor.txt"));
-        if (hasEarlier)
-            QVERIFY(writeWholeFile(path, earlier));
-
-        const auto result = platform::saveFile(path, bytes);
-
-        QVERIFY2(result.saved, qPrintable(result.reason));
-        QVERIFY(result.reason.isEmpty());
-        QCOMPARE(readWholeFile(path), bytes);
-        QCOMPARE(
-            QDir(m_tmp->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList{QStringLiteral("Amajor.txt")});
-    }
-
-    void refusesAPathItCannotUse_data()
-    {
-        QTest::addColumn<QStringList>("folders");
-        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("before"); // the drive, before the save
+        QTest::addColumn<qint64>("room");        // the largest file that fits; -1: any
         QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("obstacle");
-        QTest::newRow("folder missing") << QStringList() << QStringList() << "Chords/Amajor.txt"
-                                        << "Chords";
-        QTest::newRow("two folders missing")
-            << QStringList() << QStringList() << "Chords/Bchords/Bmajor.txt"
-            << "Chords";
-        QTest::newRow("inner folder missing")
-            << QStringList{"Chords"} << QStringList() << "Chords/Bchords/Bmajor.txt"
-            << "Chords/Bchords";
-        QTest::newRow("folder blocked by a regular file")
-            << QStringList() << QStringList{"Chords"} << "Chords/Amajor.txt"
-            << "Chords";
-        QTest::newRow("outer folder blocked by a regular file")
-            << QStringList() << QStringList{"Chords"} << "Chords/Bchords/Bmajor.txt"
-            << "Chords";
-        QTest::newRow("inner folder blocked by a regular file")
-            << QStringList{"Chords"} << QStringList{"Chords/Bchords"} << "Chords/Bchords/Bmajor.txt"
-            << "Chords/Bchords";
-        // A file that was saved once and then replaced by a folder of its name.
-        QTest::newRow("name taken by a folder")
-            << QStringList{"Chords", "Chords/Amajor.txt"} << QStringList{"Chords/Amajor.txt/notes"}
-            << "Chords/Amajor.txt"
-            << "Chords/Amajor.txt";
-        QTest::newRow("name taken by an empty folder")
-            << QStringList{"Amajor.txt"} << QStringList() << "Amajor.txt"
-            << "Amajor.txt";
-    }
-    void refusesAPathItCannotUse()
-    {
-        QFETCH(QStringList, folders);
-        QFETCH(QStringList, files);
-        QFETCH(QString, target);
-        QFETCH(QString, obstacle);
-        const QDir root(m_tmp->path());
-        for (const QString &folder : folders)
-            QVERIFY(root.mkpath(folder));
-        for (const QString &file : files)
-            QVERIFY(writeWholeFile(root.filePath(file), "keep me\r\n"));
-        const QStringList before = fileTree(root.path());
-
-        const auto result = platform::saveFile(root.filePath(target), "Strum.\r\n");
-
-        QVERIFY(!result.saved);
-        QVERIFY2(result.reason.contains(QDir::toNativeSeparators(root.filePath(obstacle))),
-                 qPrintable(result.reason));
-        QCOMPARE(fileTree(root.path()), before);
-    }
-
-    void replacingAFileByAFolderIsRefused()
-    {
-        const QDir root(m_tmp->path());
-        const QString path = root.filePath(QStringLiteral("Aminor.txt"));
-        QVERIFY(platform::saveFile(path, "first\r\n").saved);
-        QVERIFY(QFile::remove(path));
-        QVERIFY(root.mkdir(QStringLiteral("Aminor.txt")));
-        QVERIFY(writeWholeFile(root.filePath(QStringLiteral("Aminor.txt/inside.txt")), "inside"));
-        const QStringList before = fileTree(root.path());
-
-        const auto result = platform::saveFile(path, "second\r\n");
-
-        QVERIFY(!result.saved);
-        QVERIFY(!result.reason.isEmpty());
-        QVERIFY(QFileInfo(path).isDir());
-        QCOMPARE(fileTree(root.path()), before);
-    }
-
-    void aFullDiskLeavesTheEarlierFile_data()
-    {
-        QTest::addColumn<qint64>("limit");
-        QTest::addColumn<QByteArray>("earlier");
         QTest::addColumn<QByteArray>("bytes");
-        const QByteArray chord = lines("Press the B string at the second fret.\r\n", 4);
-        QTest::newRow("stops part-way")
-            << qint64(4096) << chord << lines("new text that will not fit\r\n", 2000);
-        QTest::newRow("one byte short")
-            << qint64(chord.size() + 99) << chord << lines("x", chord.size() + 100);
-        QTest::newRow("no room at all") << qint64(0) << chord << lines("x", 100);
-        QTest::newRow("earlier file larger than the room")
-            << qint64(64) << lines("a long earlier file\r\n", 500) << chord;
+        QTest::addColumn<QString>("obstacle"); // empty: saved
+        const QByteArray chord = "Put your first finger on the second fret.\r\nStrum.\r\n\r\n";
+        QByteArray every;
+        for (int value = 0; value < 256; ++value)
+            every.append(char(value));
+        const QByteArray big = QByteArray("0123456789abcdef\r\n").repeated(100000);
+        const QString old = "a.txt:" + QString("old line\r\n").repeated(100);
+        const auto row = [](const char *tag, const QStringList &before, const QByteArray &bytes,
+                            const char *obstacle = "", const char *target = "a.txt",
+                            qint64 room = -1) {
+            QTest::newRow(tag) << before << room << target << bytes << obstacle;
+        };
+        row("new file with CR LF", {}, chord);
+        row("lone CR and lone LF kept", {}, "a\rb\nc\r\n");
+        row("every byte value", {}, every);
+        row("empty file", {}, "");
+        row("larger than any buffer", {}, big);
+        row("replacing a longer file", {old}, chord);
+        row("replacing a shorter file", {"a.txt:old"}, chord);
+        row("replacing with nothing", {old}, "");
+        row("the same bytes again", {"a.txt:" + chord}, chord);
+        row("folder missing", {}, chord, "C", "C/a.txt");
+        row("two folders missing", {}, chord, "C", "C/B/a.txt");
+        row("inner folder missing", {"C/"}, chord, "C/B", "C/B/a.txt");
+        row("folder blocked by a file", {"C:x"}, chord, "C", "C/a.txt");
+        row("outer folder blocked by a file", {"C:x"}, chord, "C", "C/B/a.txt");
+        row("inner folder blocked by a file", {"C/", "C/B:x"}, chord, "C/B", "C/B/a.txt");
+        row("name taken by a folder", {"a.txt/", "a.txt/notes:x"}, chord, "a.txt");
+        row("name taken by an empty folder", {"a.txt/"}, chord, "a.txt");
+        // Cut off part-way, or with no room at all: the earlier file stays whole.
+        row("disk full part-way", {old}, big, "", "a.txt", 4096);
+        row("disk full one byte short", {old}, QByteArray(1100, 'x'), "", "a.txt", 1099);
+        row("disk full from the start", {old}, chord, "", "a.txt", 0);
+        row("earlier file larger than the room", {old}, chord.repeated(3), "", "a.txt", 64);
     }
-    void aFullDiskLeavesTheEarlierFile()
+    void saveFile()
     {
-        QFETCH(qint64, limit);
-        QFETCH(QByteArray, earlier);
+        QFETCH(QStringList, before);
+        QFETCH(qint64, room);
+        QFETCH(QString, target);
         QFETCH(QByteArray, bytes);
-        const QString path = m_tmp->filePath(QStringLiteral("Bmajor.txt"));
-        QVERIFY(platform::saveFile(path, earlier).saved);
-        const QStringList before = fileTree(m_tmp->path());
+        QFETCH(QString, obstacle);
+        QTemporaryDir tmp;
+        const QDir root(tmp.path());
+        makeTree(root, before);
+        const QStringList tree = fileTree(root.path());
 
         platform::SaveResult result;
         {
-            const FileSizeLimit full(static_cast<rlim_t>(limit));
-            QVERIFY(full.active());
-            result = platform::saveFile(path, bytes);
+            std::optional<FileSizeLimit> full;
+            if (room >= 0)
+                QVERIFY(full.emplace(rlim_t(room)).m_active);
+            result = platform::saveFile(root.filePath(target), bytes);
         }
 
+        if (room < 0 && obstacle.isEmpty()) {
+            QVERIFY2(result.saved, qPrintable(result.reason));
+            QVERIFY(result.reason.isEmpty());
+            QCOMPARE(readWholeFile(root.filePath(target)), bytes);
+            QCOMPARE(root.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                     QStringList{target});
+            return;
+        }
         QVERIFY(!result.saved);
         QVERIFY(!result.reason.isEmpty());
-        QCOMPARE(readWholeFile(path), earlier);
-        // Also no temporary file is left behind beside it.
-        QCOMPARE(fileTree(m_tmp->path()), before);
-
-        // Once there is room again, the same save goes through.
-        const auto retry = platform::saveFile(path, bytes);
-        QVERIFY2(retry.saved, qPrintable(retry.reason));
-        QCOMPARE(readWholeFile(path), bytes);
+        if (!obstacle.isEmpty())
+            QVERIFY2(result.reason.contains(root.filePath(obstacle) + ' '), // not a folder in it
+                     qPrintable(result.reason));
+        QCOMPARE(fileTree(root.path()), tree);
+        if (room >= 0) { // with room again, the same save goes through
+            QVERIFY(platform::saveFile(root.filePath(target), bytes).saved);
+            QCOMPARE(readWholeFile(root.filePath(target)), bytes);
+        }
     }
 
-    void makesOneFolder_data()
+    void makeFolder_data()
     {
-        QTest::addColumn<QStringList>("folders");
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QString>("target");
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("target"); // empty: no name at all
         QTest::addColumn<bool>("made");
         QTest::addColumn<QStringList>("created");
-        QTest::newRow("new folder")
-            << QStringList() << QStringList() << "Chords" << true << QStringList{"Chords/"};
+        QTest::newRow("new folder") << QStringList() << "C" << true << QStringList{"C/"};
         QTest::newRow("inside an existing one")
-            << QStringList{"Chords"} << QStringList() << "Chords/Bchords" << true
-            << QStringList{"Chords/Bchords/"};
-        QTest::newRow("exists already")
-            << QStringList{"Chords"} << QStringList() << "Chords" << true << QStringList();
-        QTest::newRow("exists already, with a trailing slash")
-            << QStringList{"Chords"} << QStringList() << "Chords/" << true << QStringList();
-        QTest::newRow("parent missing")
-            << QStringList() << QStringList() << "Chords/Bchords" << false << QStringList();
-        QTest::newRow("blocked by a file")
-            << QStringList() << QStringList{"Chords"} << "Chords" << false << QStringList();
-        QTest::newRow("parent is a file")
-            << QStringList() << QStringList{"Chords"} << "Chords/Bchords" << false << QStringList();
+            << QStringList{"C/"} << "C/B" << true << QStringList{"C/B/"};
+        QTest::newRow("exists already") << QStringList{"C/"} << "C" << true << QStringList();
+        QTest::newRow("with a trailing slash")
+            << QStringList{"C/"} << "C/" << true << QStringList();
+        QTest::newRow("parent missing") << QStringList() << "C/B" << false << QStringList();
+        QTest::newRow("blocked by a file") << QStringList{"C:x"} << "C" << false << QStringList();
+        QTest::newRow("parent is a file") << QStringList{"C:x"} << "C/B" << false << QStringList();
+        QTest::newRow("no name") << QStringList() << "" << false << QStringList();
     }
-    void makesOneFolder()
+    void makeFolder()
     {
-        QFETCH(QStringList, folders);
-        QFETCH(QStringList, files);
+        QFETCH(QStringList, before);
         QFETCH(QString, target);
         QFETCH(bool, made);
         QFETCH(QStringList, created);
-        const QDir root(m_tmp->path());
-        for (const QString &folder : folders)
-            QVERIFY(root.mkpath(folder));
-        for (const QString &file : files)
-            QVERIFY(writeWholeFile(root.filePath(file), "keep me"));
+        QTemporaryDir tmp;
+        const QDir root(tmp.path());
+        makeTree(root, before);
         QStringList expected = fileTree(root.path()) + created;
         expected.sort();
-
-        QCOMPARE(platform::makeFolder(root.filePath(target)), made);
-
+        QCOMPARE(platform::makeFolder(target.isEmpty() ? target : root.filePath(target)), made);
         QCOMPARE(fileTree(root.path()), expected);
     }
-
-    void makesNoFolderWithoutAName() { QVERIFY(!platform::makeFolder(QString())); }
-
-private:
-    std::unique_ptr<QTemporaryDir> m_tmp;
 };
 
 QTEST_MAIN(SavingTest)

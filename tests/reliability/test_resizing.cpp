@@ -4,6 +4,7 @@
 #include "support/allwindows.h"
 #include "support/doubles.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 #include <array>
@@ -101,8 +102,9 @@ private slots:
             QTest::newRow(name) << QString::fromLatin1(name);
     }
 
-    // Back on the size it was first shown at, after any number of other
-    // sizes, a window shows every control exactly where it first stood.
+    // Back on the size it was first shown at, after any number of other sizes (none, one
+    // pixel, beyond the screen, random ones: STRUMKIN_RESIZES of them, 12 unless set), a
+    // window shows every control exactly where it first stood.
     void backOnTheFirstSizeEverythingIsWhereItWasShown_data() { everyWindow_data(); }
     void backOnTheFirstSizeEverythingIsWhereItWasShown()
     {
@@ -111,11 +113,25 @@ private slots:
         const QSize first = form.size();
         const QSizeF twips = form.clientSizeTwips();
         const std::vector<Place> shown = placesOf(form);
+        const QSize screen = (rig->screen.sizeInTwips() * form.dpiX() / 1440).toSize();
+        std::vector<QSize> sizes{{0, 0},
+                                 {1, 1},
+                                 {0, first.height()},
+                                 {first.width(), 0},
+                                 {1, screen.height() * 4},
+                                 screen * 2,
+                                 {screen.width() * 3, 1}};
         for (const QSizeF factor : {QSizeF(1.7, 1.3), QSizeF(0.6, 0.45), QSizeF(2.3, 2.6),
-                                    QSizeF(1.0, 1.9), QSizeF(1.33, 1.0), QSizeF(0.01, 0.01)}) {
-            resize(form, QSize(qRound(first.width() * factor.width()),
-                               qRound(first.height() * factor.height())));
-        }
+                                    QSizeF(1.0, 1.9), QSizeF(1.33, 1.0), QSizeF(0.01, 0.01)})
+            sizes.emplace_back(qRound(first.width() * factor.width()),
+                               qRound(first.height() * factor.height()));
+        QRandomGenerator random(quint32(qHash(name)));
+        const int count = qEnvironmentVariableIntValue("STRUMKIN_RESIZES");
+        for (int i = 0; i < (count > 0 ? count : 12); ++i)
+            sizes.emplace_back(int(random.bounded(2 * screen.width())),
+                               int(random.bounded(2 * screen.height())));
+        for (const QSize &size : sizes)
+            resize(form, size);
         resize(form, first);
         QCOMPARE(form.size(), first);
         QCOMPARE(form.clientSizeTwips(), twips);

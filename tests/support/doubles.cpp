@@ -44,10 +44,8 @@ platform::PrintResult RecordingPrinter::print(const QString &title, const QSizeF
                                   device->logicalDpiY()});
             paint(painter, target);
         });
-    if (result.outcome == platform::PrintResult::Printed) {
+    if (result.outcome == platform::PrintResult::Printed)
         printed << file;
-        titles << title;
-    }
     return result;
 }
 

@@ -71,7 +71,6 @@ public:
     platform::PrintResult::Outcome outcome = platform::PrintResult::Printed;
     QString folder;
     QStringList printed; // the PDF file of every page printed
-    QStringList titles;
     int printCalls = 0;
     int pdfCalls = 0;
     // Called while a page is painted, as the printer's painter would be.
