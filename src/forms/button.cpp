@@ -112,7 +112,6 @@ std::vector<TextLayout> Button::textLayouts() const
 
 const PropertyTable<Button> &Button::properties()
 {
-    using P = Property<Button>;
     const auto picture = [](QImage Button::*held) {
         return [held](Button &b, const QVariant &v) {
             QImage picture = pictureFrom(v);
@@ -124,21 +123,17 @@ const PropertyTable<Button> &Button::properties()
         };
     };
     static const PropertyTable<Button> table{
-        P(
-            "Caption", Takes::text(), [](const Button &b) { return b.m_button->text(); },
-            [](Button &b, const QVariant &v) { b.m_button->setText(v.toString()); }),
-        P(
-            "Style", Takes::integer(0, 1), [](const Button &b) { return b.m_graphical ? 1 : 0; },
-            [](Button &b, const QVariant &v) {
-                b.m_graphical = v.toInt() == 1;
-                b.m_button->update();
-            }),
-        P(
-            "Picture", Takes::anything(), [](const Button &b) { return b.m_picture; },
-            picture(&Button::m_picture)),
-        P(
-            "DownPicture", Takes::anything(), [](const Button &b) { return b.m_downPicture; },
-            picture(&Button::m_downPicture)),
+        {"Caption", Takes::text(), [](const Button &b) { return b.m_button->text(); },
+         [](Button &b, const QVariant &v) { b.m_button->setText(v.toString()); }},
+        {"Style", Takes::integer(0, 1), [](const Button &b) { return b.m_graphical ? 1 : 0; },
+         [](Button &b, const QVariant &v) {
+             b.m_graphical = v.toInt() == 1;
+             b.m_button->update();
+         }},
+        {"Picture", Takes::anything(), [](const Button &b) { return b.m_picture; },
+         picture(&Button::m_picture)},
+        {"DownPicture", Takes::anything(), [](const Button &b) { return b.m_downPicture; },
+         picture(&Button::m_downPicture)},
     };
     return table;
 }

@@ -49,41 +49,34 @@ const PropertyTable<ComboBox> &ComboBox::properties()
     using P = Property<ComboBox>;
     static const PropertyTable<ComboBox> table{
         // A drop-down list only.
-        P(
-            "Style", Takes::integer(2, 2), [](const ComboBox &) { return 2; },
-            [](ComboBox &, const QVariant &) {}),
+        {"Style", Takes::integer(2, 2), [](const ComboBox &) { return 2; },
+         [](ComboBox &, const QVariant &) {}},
         // The program fills and reads the list.
-        P(
-            "ListIndex", Takes::integer(-1), [](const ComboBox &c) { return c.listIndex(); },
-            [](ComboBox &c, const QVariant &v) {
-                if (v.toInt() >= c.m_combo->count())
-                    return false;
-                c.setListIndex(v.toInt());
-                return true;
-            })
-            .undesigned(),
-        P(
-            "ListCount", Takes::anything(), [](const ComboBox &c) { return c.m_combo->count(); },
-            nullptr)
-            .undesigned(),
-        P(
-            "Text", Takes::anything(), [](const ComboBox &c) { return c.m_combo->currentText(); },
-            nullptr)
-            .undesigned(),
-        P(
-            "List", Takes::anything(),
-            [](const ComboBox &c) {
-                QStringList items;
-                for (int i = 0; i < c.m_combo->count(); ++i)
-                    items << c.m_combo->itemText(i);
-                return items;
-            },
-            [](ComboBox &c, const QVariant &v) {
-                c.clear();
-                for (const QVariant &item : v.toList())
-                    c.addItem(item.toString());
-            })
-            .undesigned(),
+        {"ListIndex", Takes::integer(-1), [](const ComboBox &c) { return c.listIndex(); },
+         [](ComboBox &c, const QVariant &v) {
+             if (v.toInt() >= c.m_combo->count())
+                 return false;
+             c.setListIndex(v.toInt());
+             return true;
+         },
+         nullptr, P::Design::MayNot},
+        {"ListCount", Takes::anything(), [](const ComboBox &c) { return c.m_combo->count(); },
+         nullptr, nullptr, P::Design::MayNot},
+        {"Text", Takes::anything(), [](const ComboBox &c) { return c.m_combo->currentText(); },
+         nullptr, nullptr, P::Design::MayNot},
+        {"List", Takes::anything(),
+         [](const ComboBox &c) {
+             QStringList items;
+             for (int i = 0; i < c.m_combo->count(); ++i)
+                 items << c.m_combo->itemText(i);
+             return items;
+         },
+         [](ComboBox &c, const QVariant &v) {
+             c.clear();
+             for (const QVariant &item : v.toList())
+                 c.addItem(item.toString());
+         },
+         nullptr, P::Design::MayNot},
     };
     return table;
 }

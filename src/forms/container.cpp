@@ -78,30 +78,27 @@ std::vector<TextLayout> Container::textLayouts() const
 
 const PropertyTable<Container> &Container::properties()
 {
-    using P = Property<Container>;
     const auto frame = [](const Container &c) { return c.m_isFrame; };
     const auto box = [](const Container &c) { return static_cast<FrameBox *>(c.widget()); };
     static const PropertyTable<Container> table{
-        P(
-            "Caption", Takes::text(), [box](const Container &c) { return box(c)->title; },
-            [box](Container &c, const QVariant &v) {
-                box(c)->title = v.toString();
-                box(c)->update();
-            })
-            .only(frame),
+        {"Caption", Takes::text(), [box](const Container &c) { return box(c)->title; },
+         [box](Container &c, const QVariant &v) {
+             box(c)->title = v.toString();
+             box(c)->update();
+         },
+         frame},
         // A frame's foreground is its caption's; a palette would pass it on
         // to every control inside.
-        P(
-            "ForeColor", Takes::color(),
-            [box](const Container &c) {
-                const QColor &color = box(c)->titleColor;
-                return color.isValid() ? color : c.widget()->palette().color(QPalette::WindowText);
-            },
-            [box](Container &c, const QVariant &v) {
-                box(c)->titleColor = v.value<QColor>();
-                box(c)->update();
-            })
-            .only(frame),
+        {"ForeColor", Takes::color(),
+         [box](const Container &c) {
+             const QColor &color = box(c)->titleColor;
+             return color.isValid() ? color : c.widget()->palette().color(QPalette::WindowText);
+         },
+         [box](Container &c, const QVariant &v) {
+             box(c)->titleColor = v.value<QColor>();
+             box(c)->update();
+         },
+         frame},
     };
     return table;
 }

@@ -80,80 +80,53 @@ const PropertyTable<Control> &Control::properties()
     };
     static const PropertyTable<Control> table = [&] {
         PropertyTable<Control> own{
-            P(
-                "Name", Takes::anything(), [](const Control &c) { return c.m_name; }, nullptr)
-                .undesigned(),
+            {"Name", Takes::anything(), [](const Control &c) { return c.m_name; }, nullptr, nullptr,
+             P::Design::MayNot},
             // The design's geometry gives these.
-            P(
-                "Left", Takes::number(), [](const Control &c) { return c.m_geometry.left(); },
-                edge(&QRectF::moveLeft, false))
-                .only(positioned)
-                .undesigned(),
-            P(
-                "Top", Takes::number(), [](const Control &c) { return c.m_geometry.top(); },
-                edge(&QRectF::moveTop, false))
-                .only(positioned)
-                .undesigned(),
-            P(
-                "Width", Takes::number(0), [](const Control &c) { return c.m_geometry.width(); },
-                edge(&QRectF::setWidth, true))
-                .only(sized)
-                .undesigned(),
-            P(
-                "Height", Takes::number(0), [](const Control &c) { return c.m_geometry.height(); },
-                edge(&QRectF::setHeight, true))
-                .only(sized)
-                .undesigned(),
-            P(
-                "Visible", Takes::flag(), [](const Control &c) { return !c.widget()->isHidden(); },
-                [](Control &c, const QVariant &v) { c.widget()->setHidden(!v.toBool()); })
-                .only(shown),
-            P(
-                "Enabled", Takes::flag(), [](const Control &c) { return c.widget()->isEnabled(); },
-                [](Control &c, const QVariant &v) { c.widget()->setEnabled(v.toBool()); })
-                .only(shown),
-            P(
-                "ToolTipText", Takes::text(),
-                [](const Control &c) { return c.widget()->toolTip(); },
-                [](Control &c, const QVariant &v) { c.widget()->setToolTip(v.toString()); })
-                .only(shown),
-            P(
-                "TabIndex", Takes::integer(0), [](const Control &c) { return c.m_tabIndex; },
-                [](Control &c, const QVariant &v) { c.m_tabIndex = v.toInt(); })
-                .only(shown),
-            P(
-                "TabStop", Takes::flag(), [](const Control &c) { return c.m_tabStop; },
-                [](Control &c, const QVariant &v) { c.m_tabStop = v.toBool(); })
-                .only(shown),
-            P(
-                "ForeColor", Takes::color(),
-                [](const Control &c) { return c.widget()->palette().color(QPalette::WindowText); },
-                colours({QPalette::WindowText, QPalette::ButtonText, QPalette::Text}))
-                .only(shown),
-            P(
-                "BackColor", Takes::color(),
-                [](const Control &c) { return c.widget()->palette().color(QPalette::Window); },
-                [set = colours({QPalette::Window, QPalette::Button, QPalette::Base})](
-                    Control &c, const QVariant &v) {
-                    set(c, v);
-                    c.backColorChanged();
-                })
-                .only(shown),
+            {"Left", Takes::number(), [](const Control &c) { return c.m_geometry.left(); },
+             edge(&QRectF::moveLeft, false), positioned, P::Design::MayNot},
+            {"Top", Takes::number(), [](const Control &c) { return c.m_geometry.top(); },
+             edge(&QRectF::moveTop, false), positioned, P::Design::MayNot},
+            {"Width", Takes::number(0), [](const Control &c) { return c.m_geometry.width(); },
+             edge(&QRectF::setWidth, true), sized, P::Design::MayNot},
+            {"Height", Takes::number(0), [](const Control &c) { return c.m_geometry.height(); },
+             edge(&QRectF::setHeight, true), sized, P::Design::MayNot},
+            {"Visible", Takes::flag(), [](const Control &c) { return !c.widget()->isHidden(); },
+             [](Control &c, const QVariant &v) { c.widget()->setHidden(!v.toBool()); }, shown},
+            {"Enabled", Takes::flag(), [](const Control &c) { return c.widget()->isEnabled(); },
+             [](Control &c, const QVariant &v) { c.widget()->setEnabled(v.toBool()); }, shown},
+            {"ToolTipText", Takes::text(), [](const Control &c) { return c.widget()->toolTip(); },
+             [](Control &c, const QVariant &v) { c.widget()->setToolTip(v.toString()); }, shown},
+            {"TabIndex", Takes::integer(0), [](const Control &c) { return c.m_tabIndex; },
+             [](Control &c, const QVariant &v) { c.m_tabIndex = v.toInt(); }, shown},
+            {"TabStop", Takes::flag(), [](const Control &c) { return c.m_tabStop; },
+             [](Control &c, const QVariant &v) { c.m_tabStop = v.toBool(); }, shown},
+            {"ForeColor", Takes::color(),
+             [](const Control &c) { return c.widget()->palette().color(QPalette::WindowText); },
+             colours({QPalette::WindowText, QPalette::ButtonText, QPalette::Text}), shown},
+            {"BackColor", Takes::color(),
+             [](const Control &c) { return c.widget()->palette().color(QPalette::Window); },
+             [set = colours({QPalette::Window, QPalette::Button, QPalette::Base})](
+                 Control &c, const QVariant &v) {
+                 set(c, v);
+                 c.backColorChanged();
+             },
+             shown},
         };
         // The design's font gives these.
         for (const FontPart &part : fontParts()) {
             P::Reader read;
             if (part.read != nullptr)
                 read = [read = part.read](const Control &c) { return read(c.widget()->font()); };
-            own.push_back(P(part.name, part.takes, read,
-                            [write = part.write](Control &c, const QVariant &v) {
-                                QFont font = c.widget()->font();
-                                write(font, v);
-                                c.widget()->setFont(font);
-                                c.fontChanged();
-                            })
-                              .only(shown)
-                              .undesigned());
+            own.push_back(P(
+                part.name, part.takes, read,
+                [write = part.write](Control &c, const QVariant &v) {
+                    QFont font = c.widget()->font();
+                    write(font, v);
+                    c.widget()->setFont(font);
+                    c.fontChanged();
+                },
+                shown, P::Design::MayNot));
         }
         return own;
     }();

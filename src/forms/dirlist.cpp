@@ -158,10 +158,9 @@ const PropertyTable<DirList> &DirList::properties()
     using P = Property<DirList>;
     // The program points the list at a folder.
     static const PropertyTable<DirList> table{
-        P(
-            "Path", Takes::text(), [](const DirList &d) { return d.m_path; },
-            [](DirList &d, const QVariant &v) { return d.setPath(v.toString()); })
-            .undesigned(),
+        {"Path", Takes::text(), [](const DirList &d) { return d.m_path; },
+         [](DirList &d, const QVariant &v) { return d.setPath(v.toString()); }, nullptr,
+         P::Design::MayNot},
     };
     return table;
 }

@@ -148,21 +148,18 @@ const PropertyTable<FileList> &FileList::properties()
 {
     using P = Property<FileList>;
     static const PropertyTable<FileList> table{
-        P(
-            "Pattern", Takes::text(), [](const FileList &f) { return f.m_pattern; },
-            [](FileList &f, const QVariant &v) {
-                f.m_pattern = v.toString().isEmpty() ? QStringLiteral("*") : v.toString();
-                f.refresh();
-            }),
+        {"Pattern", Takes::text(), [](const FileList &f) { return f.m_pattern; },
+         [](FileList &f, const QVariant &v) {
+             f.m_pattern = v.toString().isEmpty() ? QStringLiteral("*") : v.toString();
+             f.refresh();
+         }},
         // The program points the list at a folder.
-        P(
-            "Path", Takes::text(), [](const FileList &f) { return f.m_path; },
-            [](FileList &f, const QVariant &v) { return f.setPath(v.toString()); })
-            .undesigned(),
-        P(
-            "ListCount", Takes::anything(),
-            [](const FileList &f) { return static_cast<int>(f.names().size()); }, nullptr)
-            .undesigned(),
+        {"Path", Takes::text(), [](const FileList &f) { return f.m_path; },
+         [](FileList &f, const QVariant &v) { return f.setPath(v.toString()); }, nullptr,
+         P::Design::MayNot},
+        {"ListCount", Takes::anything(),
+         [](const FileList &f) { return static_cast<int>(f.names().size()); }, nullptr, nullptr,
+         P::Design::MayNot},
     };
     return table;
 }

@@ -398,82 +398,61 @@ const PropertyTable<Form> &Form::properties()
     };
     static const PropertyTable<Form> table = [&] {
         PropertyTable<Form> own{
-            P(
-                "Caption", Takes::text(), [](const Form &f) { return f.windowTitle(); },
-                [](Form &f, const QVariant &v) { f.setWindowTitle(v.toString()); }),
-            P(
-                "ClientWidth", Takes::number(0),
-                [](const Form &f) { return f.m_clientTwips.width(); },
-                client([](QSizeF size, double width) { return QSizeF(width, size.height()); })),
-            P(
-                "ClientHeight", Takes::number(0),
-                [](const Form &f) { return f.m_clientTwips.height(); },
-                client([](QSizeF size, double height) { return QSizeF(size.width(), height); })),
-            P(
-                "ScaleWidth", Takes::positive(),
-                [](const Form &f) { return f.scaleSize().width(); },
-                scale(&Scale::twipsPerUnitX, &QSizeF::width)),
-            P(
-                "ScaleHeight", Takes::positive(),
-                [](const Form &f) { return f.scaleSize().height(); },
-                scale(&Scale::twipsPerUnitY, &QSizeF::height)),
-            P(
-                "BackColor", Takes::color(),
-                [](const Form &f) { return f.m_surface->palette().color(QPalette::Window); },
-                [](Form &f, const QVariant &v) {
-                    QPalette palette = f.m_surface->palette();
-                    palette.setColor(QPalette::Window, v.value<QColor>());
-                    f.m_surface->setPalette(palette);
-                }),
+            {"Caption", Takes::text(), [](const Form &f) { return f.windowTitle(); },
+             [](Form &f, const QVariant &v) { f.setWindowTitle(v.toString()); }},
+            {"ClientWidth", Takes::number(0), [](const Form &f) { return f.m_clientTwips.width(); },
+             client([](QSizeF size, double width) { return QSizeF(width, size.height()); })},
+            {"ClientHeight", Takes::number(0),
+             [](const Form &f) { return f.m_clientTwips.height(); },
+             client([](QSizeF size, double height) { return QSizeF(size.width(), height); })},
+            {"ScaleWidth", Takes::positive(), [](const Form &f) { return f.scaleSize().width(); },
+             scale(&Scale::twipsPerUnitX, &QSizeF::width)},
+            {"ScaleHeight", Takes::positive(), [](const Form &f) { return f.scaleSize().height(); },
+             scale(&Scale::twipsPerUnitY, &QSizeF::height)},
+            {"BackColor", Takes::color(),
+             [](const Form &f) { return f.m_surface->palette().color(QPalette::Window); },
+             [](Form &f, const QVariant &v) {
+                 QPalette palette = f.m_surface->palette();
+                 palette.setColor(QPalette::Window, v.value<QColor>());
+                 f.m_surface->setPalette(palette);
+             }},
             // Read by its own name's format: a QIcon made from the file name would
             // probe, and so load, every image plugin to find out what it is.
-            P("Icon", Takes::text(), nullptr,
-              [](Form &f, const QVariant &v) {
-                  const QImage picture = readPicture(v.toString());
-                  if (!picture.isNull())
-                      f.setWindowIcon(QIcon(QPixmap::fromImage(picture)));
-                  return !picture.isNull();
-              }),
-            P("StartUpPosition", Takes::integer(0, 3), nullptr,
-              [](Form &f, const QVariant &v) {
-                  f.m_placement = static_cast<Placement>(v.toInt());
-              }),
-            P(
-                "Left", Takes::number(), [](const Form &f) { return f.outerTwips().left(); },
-                [](Form &f, const QVariant &v) { f.setLeftTwips(v.toDouble()); }),
-            P(
-                "Top", Takes::number(), [](const Form &f) { return f.outerTwips().top(); },
-                [](Form &f, const QVariant &v) { f.setTopTwips(v.toDouble()); }),
+            {"Icon", Takes::text(), nullptr,
+             [](Form &f, const QVariant &v) {
+                 const QImage picture = readPicture(v.toString());
+                 if (!picture.isNull())
+                     f.setWindowIcon(QIcon(QPixmap::fromImage(picture)));
+                 return !picture.isNull();
+             }},
+            {"StartUpPosition", Takes::integer(0, 3), nullptr,
+             [](Form &f, const QVariant &v) { f.m_placement = static_cast<Placement>(v.toInt()); }},
+            {"Left", Takes::number(), [](const Form &f) { return f.outerTwips().left(); },
+             [](Form &f, const QVariant &v) { f.setLeftTwips(v.toDouble()); }},
+            {"Top", Takes::number(), [](const Form &f) { return f.outerTwips().top(); },
+             [](Form &f, const QVariant &v) { f.setTopTwips(v.toDouble()); }},
             // The design gives these by other keys, or not at all.
-            P(
-                "Name", Takes::anything(), [](const Form &f) { return f.m_className; }, nullptr)
-                .undesigned(),
-            P(
-                "Width", Takes::anything(), [](const Form &f) { return f.outerTwips().width(); },
-                nullptr)
-                .undesigned(),
-            P(
-                "Height", Takes::anything(), [](const Form &f) { return f.outerTwips().height(); },
-                nullptr)
-                .undesigned(),
-            P(
-                "Visible", Takes::anything(), [](const Form &f) { return f.isVisible(); }, nullptr)
-                .undesigned(),
+            {"Name", Takes::anything(), [](const Form &f) { return f.m_className; }, nullptr,
+             nullptr, P::Design::MayNot},
+            {"Width", Takes::anything(), [](const Form &f) { return f.outerTwips().width(); },
+             nullptr, nullptr, P::Design::MayNot},
+            {"Height", Takes::anything(), [](const Form &f) { return f.outerTwips().height(); },
+             nullptr, nullptr, P::Design::MayNot},
+            {"Visible", Takes::anything(), [](const Form &f) { return f.isVisible(); }, nullptr,
+             nullptr, P::Design::MayNot},
         };
         // The design's font gives these.
         for (const FontPart &part : fontParts()) {
             if (!part.windows)
                 continue;
-            own.push_back(
-                P(
-                    part.name, part.takes,
-                    [read = part.read](const Form &f) { return read(f.m_surface->font()); },
-                    [write = part.write](Form &f, const QVariant &v) {
-                        QFont font = f.m_surface->font();
-                        write(font, v);
-                        f.m_surface->setFont(font);
-                    })
-                    .undesigned());
+            own.push_back({part.name, part.takes,
+                           [read = part.read](const Form &f) { return read(f.m_surface->font()); },
+                           [write = part.write](Form &f, const QVariant &v) {
+                               QFont font = f.m_surface->font();
+                               write(font, v);
+                               f.m_surface->setFont(font);
+                           },
+                           nullptr, P::Design::MayNot});
         }
         return own;
     }();

@@ -142,7 +142,6 @@ void Label::doubleClick()
 
 const PropertyTable<Label> &Label::properties()
 {
-    using P = Property<Label>;
     // Each change is drawn; one that changes the text or how it flows sizes
     // the label again first.
     const auto redraw = [](auto change, bool refits) {
@@ -154,26 +153,21 @@ const PropertyTable<Label> &Label::properties()
         };
     };
     static const PropertyTable<Label> table{
-        P(
-            "Caption", Takes::text(), [](const Label &l) { return l.m_caption; },
-            redraw([](Label &l, const QVariant &v) { l.m_caption = v.toString(); }, true)),
-        P(
-            "Alignment", Takes::integer(0, 2), [](const Label &l) { return l.m_alignment; },
-            redraw([](Label &l, const QVariant &v) { l.m_alignment = v.toInt(); }, false)),
-        P(
-            "AutoSize", Takes::flag(), [](const Label &l) { return l.m_autoSize; },
-            redraw([](Label &l, const QVariant &v) { l.m_autoSize = v.toBool(); }, true)),
-        P(
-            "WordWrap", Takes::flag(), [](const Label &l) { return l.m_wordWrap; },
-            redraw([](Label &l, const QVariant &v) { l.m_wordWrap = v.toBool(); }, true)),
-        P(
-            "BackStyle", Takes::integer(0, 1), [](const Label &l) { return l.m_opaque ? 1 : 0; },
-            redraw(
-                [](Label &l, const QVariant &v) {
-                    l.m_opaque = v.toInt() == 1;
-                    l.widget()->setAutoFillBackground(l.m_opaque);
-                },
-                false)),
+        {"Caption", Takes::text(), [](const Label &l) { return l.m_caption; },
+         redraw([](Label &l, const QVariant &v) { l.m_caption = v.toString(); }, true)},
+        {"Alignment", Takes::integer(0, 2), [](const Label &l) { return l.m_alignment; },
+         redraw([](Label &l, const QVariant &v) { l.m_alignment = v.toInt(); }, false)},
+        {"AutoSize", Takes::flag(), [](const Label &l) { return l.m_autoSize; },
+         redraw([](Label &l, const QVariant &v) { l.m_autoSize = v.toBool(); }, true)},
+        {"WordWrap", Takes::flag(), [](const Label &l) { return l.m_wordWrap; },
+         redraw([](Label &l, const QVariant &v) { l.m_wordWrap = v.toBool(); }, true)},
+        {"BackStyle", Takes::integer(0, 1), [](const Label &l) { return l.m_opaque ? 1 : 0; },
+         redraw(
+             [](Label &l, const QVariant &v) {
+                 l.m_opaque = v.toInt() == 1;
+                 l.widget()->setAutoFillBackground(l.m_opaque);
+             },
+             false)},
     };
     return table;
 }

@@ -60,18 +60,16 @@ const PropertyTable<Line> &Line::properties()
         end("Y1", true, false),
         end("X2", false, true),
         end("Y2", false, false),
-        P(
-            "BorderColor", Takes::color(), [](const Line &l) { return l.m_color; },
-            [](Line &l, const QVariant &v) {
-                l.m_color = v.value<QColor>();
-                l.widget()->update();
-            }),
-        P(
-            "BorderWidth", Takes::integer(1, 8192), [](const Line &l) { return l.m_width; },
-            [](Line &l, const QVariant &v) {
-                l.m_width = v.toInt();
-                l.applyGeometry();
-            }),
+        {"BorderColor", Takes::color(), [](const Line &l) { return l.m_color; },
+         [](Line &l, const QVariant &v) {
+             l.m_color = v.value<QColor>();
+             l.widget()->update();
+         }},
+        {"BorderWidth", Takes::integer(1, 8192), [](const Line &l) { return l.m_width; },
+         [](Line &l, const QVariant &v) {
+             l.m_width = v.toInt();
+             l.applyGeometry();
+         }},
     };
     return table;
 }

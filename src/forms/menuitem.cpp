@@ -36,23 +36,18 @@ void MenuItem::setCaption(const QString &caption)
 
 const PropertyTable<MenuItem> &MenuItem::properties()
 {
-    using P = Property<MenuItem>;
     static const PropertyTable<MenuItem> table{
-        P(
-            "Caption", Takes::text(), [](const MenuItem &m) { return m.m_caption; },
-            [](MenuItem &m, const QVariant &v) { m.setCaption(v.toString()); }),
-        P(
-            "Enabled", Takes::flag(), [](const MenuItem &m) { return m.m_action->isEnabled(); },
-            [](MenuItem &m, const QVariant &v) { m.m_action->setEnabled(v.toBool()); }),
-        P(
-            "Visible", Takes::flag(), [](const MenuItem &m) { return m.m_action->isVisible(); },
-            [](MenuItem &m, const QVariant &v) { m.m_action->setVisible(v.toBool()); }),
-        P(
-            "Checked", Takes::flag(), [](const MenuItem &m) { return m.m_action->isChecked(); },
-            [](MenuItem &m, const QVariant &v) {
-                m.m_action->setCheckable(true);
-                m.m_action->setChecked(v.toBool());
-            }),
+        {"Caption", Takes::text(), [](const MenuItem &m) { return m.m_caption; },
+         [](MenuItem &m, const QVariant &v) { m.setCaption(v.toString()); }},
+        {"Enabled", Takes::flag(), [](const MenuItem &m) { return m.m_action->isEnabled(); },
+         [](MenuItem &m, const QVariant &v) { m.m_action->setEnabled(v.toBool()); }},
+        {"Visible", Takes::flag(), [](const MenuItem &m) { return m.m_action->isVisible(); },
+         [](MenuItem &m, const QVariant &v) { m.m_action->setVisible(v.toBool()); }},
+        {"Checked", Takes::flag(), [](const MenuItem &m) { return m.m_action->isChecked(); },
+         [](MenuItem &m, const QVariant &v) {
+             m.m_action->setCheckable(true);
+             m.m_action->setChecked(v.toBool());
+         }},
     };
     return table;
 }

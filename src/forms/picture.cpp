@@ -99,7 +99,6 @@ void Picture::fit()
 
 const PropertyTable<Picture> &Picture::properties()
 {
-    using P = Property<Picture>;
     const auto image = [](const Picture &p) { return p.m_isImage; };
     const auto box = [](const Picture &p) { return !p.m_isImage; };
     const auto refit = [](bool Picture::*flag) {
@@ -110,37 +109,28 @@ const PropertyTable<Picture> &Picture::properties()
         };
     };
     static const PropertyTable<Picture> table{
-        P(
-            "Picture", Takes::anything(), [](const Picture &p) { return p.m_picture; },
-            [](Picture &p, const QVariant &v) {
-                QImage picture = pictureFrom(v);
-                if (picture.isNull())
-                    return false;
-                p.m_picture = std::move(picture);
-                p.fit();
-                p.widget()->update();
-                return true;
-            }),
-        P(
-            "AutoSize", Takes::flag(), [](const Picture &p) { return p.m_autoSize; },
-            refit(&Picture::m_autoSize))
-            .only(box),
-        P(
-            "Stretch", Takes::flag(), [](const Picture &p) { return p.m_stretch; },
-            refit(&Picture::m_stretch))
-            .only(image),
-        P(
-            "BorderStyle", Takes::integer(0, 1),
-            [](const Picture &p) { return p.m_border ? 1 : 0; },
-            [](Picture &p, const QVariant &v) {
-                p.m_border = v.toInt() == 1;
-                p.widget()->update();
-            }),
+        {"Picture", Takes::anything(), [](const Picture &p) { return p.m_picture; },
+         [](Picture &p, const QVariant &v) {
+             QImage picture = pictureFrom(v);
+             if (picture.isNull())
+                 return false;
+             p.m_picture = std::move(picture);
+             p.fit();
+             p.widget()->update();
+             return true;
+         }},
+        {"AutoSize", Takes::flag(), [](const Picture &p) { return p.m_autoSize; },
+         refit(&Picture::m_autoSize), box},
+        {"Stretch", Takes::flag(), [](const Picture &p) { return p.m_stretch; },
+         refit(&Picture::m_stretch), image},
+        {"BorderStyle", Takes::integer(0, 1), [](const Picture &p) { return p.m_border ? 1 : 0; },
+         [](Picture &p, const QVariant &v) {
+             p.m_border = v.toInt() == 1;
+             p.widget()->update();
+         }},
         // An image is transparent.
-        P("BackColor", Takes::anything(), nullptr,
-          [](Picture &, const QVariant &) {
-              return false;
-          }).only(image),
+        {"BackColor", Takes::anything(), nullptr, [](Picture &, const QVariant &) { return false; },
+         image},
     };
     return table;
 }

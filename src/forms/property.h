@@ -22,24 +22,19 @@ public:
     using Reader = std::function<QVariant(const Kind &)>;
     using Writer = std::function<bool(Kind &, const QVariant &)>;
 
-    template <class Read, class Write>
-    Property(const char *name, Takes takes, Read read, Write write)
-        : m_name(name), m_takes(takes), m_read(reader(std::move(read))),
-          m_write(writer(std::move(write)))
-    {}
+    // Whether a design may set the property, or the program only: a design
+    // gives it otherwise, or not at all.
+    enum class Design { May, MayNot };
 
-    // The control has the property only while the predicate holds.
-    Property only(std::function<bool(const Kind &)> has) &&
-    {
-        m_has = std::move(has);
-        return std::move(*this);
-    }
-    // The program sets it; a design gives it otherwise, or not at all.
-    Property undesigned() &&
-    {
-        m_designable = false;
-        return std::move(*this);
-    }
+    // The control has the property only while the predicate holds (if
+    // there is one).
+    template <class Read, class Write>
+    Property(const char *name, Takes takes, Read read, Write write,
+             std::function<bool(const Kind &)> only = nullptr, Design design = Design::May)
+        : m_name(name), m_takes(takes), m_read(reader(std::move(read))),
+          m_write(writer(std::move(write))), m_has(std::move(only)),
+          m_designable(design == Design::May)
+    {}
 
     [[nodiscard]] QLatin1StringView name() const { return m_name; }
     [[nodiscard]] bool designable() const { return m_designable; }

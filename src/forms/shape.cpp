@@ -43,7 +43,6 @@ void Shape::draw(QPainter &painter, const QRect &rect) const
 
 const PropertyTable<Shape> &Shape::properties()
 {
-    using P = Property<Shape>;
     const auto redraw = [](auto change) {
         return [change](Shape &s, const QVariant &v) {
             change(s, v);
@@ -51,23 +50,18 @@ const PropertyTable<Shape> &Shape::properties()
         };
     };
     static const PropertyTable<Shape> table{
-        P(
-            "Shape", Takes::integer(Rectangle, RoundedSquare),
-            [](const Shape &s) { return static_cast<int>(s.m_shape); },
-            redraw([](Shape &s, const QVariant &v) { s.m_shape = static_cast<Kind>(v.toInt()); })),
-        P(
-            "BorderColor", Takes::color(), [](const Shape &s) { return s.m_borderColor; },
-            redraw([](Shape &s, const QVariant &v) { s.m_borderColor = v.value<QColor>(); })),
-        P(
-            "BorderWidth", Takes::integer(1, 8192), [](const Shape &s) { return s.m_borderWidth; },
-            redraw([](Shape &s, const QVariant &v) { s.m_borderWidth = v.toInt(); })),
+        {"Shape", Takes::integer(Rectangle, RoundedSquare),
+         [](const Shape &s) { return static_cast<int>(s.m_shape); },
+         redraw([](Shape &s, const QVariant &v) { s.m_shape = static_cast<Kind>(v.toInt()); })},
+        {"BorderColor", Takes::color(), [](const Shape &s) { return s.m_borderColor; },
+         redraw([](Shape &s, const QVariant &v) { s.m_borderColor = v.value<QColor>(); })},
+        {"BorderWidth", Takes::integer(1, 8192), [](const Shape &s) { return s.m_borderWidth; },
+         redraw([](Shape &s, const QVariant &v) { s.m_borderWidth = v.toInt(); })},
         // Solid (0) or transparent (1); hatched fills are not used.
-        P(
-            "FillStyle", Takes::integer(0, 1), [](const Shape &s) { return s.m_filled ? 0 : 1; },
-            redraw([](Shape &s, const QVariant &v) { s.m_filled = v.toInt() == 0; })),
-        P(
-            "FillColor", Takes::color(), [](const Shape &s) { return s.m_fillColor; },
-            redraw([](Shape &s, const QVariant &v) { s.m_fillColor = v.value<QColor>(); })),
+        {"FillStyle", Takes::integer(0, 1), [](const Shape &s) { return s.m_filled ? 0 : 1; },
+         redraw([](Shape &s, const QVariant &v) { s.m_filled = v.toInt() == 0; })},
+        {"FillColor", Takes::color(), [](const Shape &s) { return s.m_fillColor; },
+         redraw([](Shape &s, const QVariant &v) { s.m_fillColor = v.value<QColor>(); })},
     };
     return table;
 }

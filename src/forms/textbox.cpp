@@ -33,31 +33,26 @@ void TextBox::setText(const QString &text)
 
 const PropertyTable<TextBox> &TextBox::properties()
 {
-    using P = Property<TextBox>;
     static const PropertyTable<TextBox> table{
-        P(
-            "Text", Takes::text(), [](const TextBox &t) { return t.m_text; },
-            [](TextBox &t, const QVariant &v) { t.setText(v.toString()); }),
+        {"Text", Takes::text(), [](const TextBox &t) { return t.m_text; },
+         [](TextBox &t, const QVariant &v) { t.setText(v.toString()); }},
         // Every text box of the program holds several lines.
-        P(
-            "MultiLine", Takes{Takes::Flag, 1}, [](const TextBox &) { return true; },
-            [](TextBox &, const QVariant &) {}),
-        P(
-            "ScrollBars", Takes::integer(0, 3), [](const TextBox &t) { return t.m_scrollBars; },
-            [](TextBox &t, const QVariant &v) {
-                t.m_scrollBars = v.toInt();
-                const bool across = (t.m_scrollBars & 1) != 0;
-                const bool down = (t.m_scrollBars & 2) != 0;
-                t.m_edit->setHorizontalScrollBarPolicy(across ? Qt::ScrollBarAlwaysOn
-                                                              : Qt::ScrollBarAlwaysOff);
-                t.m_edit->setVerticalScrollBarPolicy(down ? Qt::ScrollBarAlwaysOn
-                                                          : Qt::ScrollBarAlwaysOff);
-                t.m_edit->setLineWrapMode(across ? QPlainTextEdit::NoWrap
-                                                 : QPlainTextEdit::WidgetWidth);
-            }),
-        P(
-            "Locked", Takes::flag(), [](const TextBox &t) { return t.m_edit->isReadOnly(); },
-            [](TextBox &t, const QVariant &v) { t.m_edit->setReadOnly(v.toBool()); }),
+        {"MultiLine", Takes{Takes::Flag, 1}, [](const TextBox &) { return true; },
+         [](TextBox &, const QVariant &) {}},
+        {"ScrollBars", Takes::integer(0, 3), [](const TextBox &t) { return t.m_scrollBars; },
+         [](TextBox &t, const QVariant &v) {
+             t.m_scrollBars = v.toInt();
+             const bool across = (t.m_scrollBars & 1) != 0;
+             const bool down = (t.m_scrollBars & 2) != 0;
+             t.m_edit->setHorizontalScrollBarPolicy(across ? Qt::ScrollBarAlwaysOn
+                                                           : Qt::ScrollBarAlwaysOff);
+             t.m_edit->setVerticalScrollBarPolicy(down ? Qt::ScrollBarAlwaysOn
+                                                       : Qt::ScrollBarAlwaysOff);
+             t.m_edit->setLineWrapMode(across ? QPlainTextEdit::NoWrap
+                                              : QPlainTextEdit::WidgetWidth);
+         }},
+        {"Locked", Takes::flag(), [](const TextBox &t) { return t.m_edit->isReadOnly(); },
+         [](TextBox &t, const QVariant &v) { t.m_edit->setReadOnly(v.toBool()); }},
     };
     return table;
 }

@@ -38,20 +38,17 @@ void Timer::restart()
 
 const PropertyTable<Timer> &Timer::properties()
 {
-    using P = Property<Timer>;
     static const PropertyTable<Timer> table{
-        P(
-            "Interval", Takes::integer(0, 65535), [](const Timer &t) { return t.m_interval; },
-            [](Timer &t, const QVariant &v) {
-                t.m_interval = v.toInt();
-                t.restart();
-            }),
-        P(
-            "Enabled", Takes::flag(), [](const Timer &t) { return t.m_enabled; },
-            [](Timer &t, const QVariant &v) {
-                t.m_enabled = v.toBool();
-                t.restart();
-            }),
+        {"Interval", Takes::integer(0, 65535), [](const Timer &t) { return t.m_interval; },
+         [](Timer &t, const QVariant &v) {
+             t.m_interval = v.toInt();
+             t.restart();
+         }},
+        {"Enabled", Takes::flag(), [](const Timer &t) { return t.m_enabled; },
+         [](Timer &t, const QVariant &v) {
+             t.m_enabled = v.toBool();
+             t.restart();
+         }},
     };
     return table;
 }

@@ -34,34 +34,31 @@ QRect Toggle::markBox() const
 
 const PropertyTable<Toggle> &Toggle::properties()
 {
-    using P = Property<Toggle>;
     static const PropertyTable<Toggle> table{
-        P(
-            "Caption", Takes::text(), [](const Toggle &t) { return t.m_button->text(); },
-            [](Toggle &t, const QVariant &v) { t.m_button->setText(v.toString()); }),
+        {"Caption", Takes::text(), [](const Toggle &t) { return t.m_button->text(); },
+         [](Toggle &t, const QVariant &v) { t.m_button->setText(v.toString()); }},
         // A check box's Value is 0 or 1, an option's true or false.
-        P(
-            "Value", Takes::anything(),
-            [](const Toggle &t) {
-                const bool on = t.m_button->isChecked();
-                return t.m_isCheck ? QVariant(on ? 1 : 0) : QVariant(on);
-            },
-            [](Toggle &t, const QVariant &v) {
-                const auto on = (t.m_isCheck ? Takes::integer(0, 1) : Takes::flag()).convert(v);
-                if (on)
-                    t.m_button->setChecked(on->toInt() == 1);
-                return on.has_value();
-            }),
+        {"Value", Takes::anything(),
+         [](const Toggle &t) {
+             const bool on = t.m_button->isChecked();
+             return t.m_isCheck ? QVariant(on ? 1 : 0) : QVariant(on);
+         },
+         [](Toggle &t, const QVariant &v) {
+             const auto on = (t.m_isCheck ? Takes::integer(0, 1) : Takes::flag()).convert(v);
+             if (on)
+                 t.m_button->setChecked(on->toInt() == 1);
+             return on.has_value();
+         }},
         // The colour behind the box and caption; the box itself stays the
         // colour of a box to tick, or a black one would vanish on black.
-        P("BackColor", Takes::color(), nullptr,
-          [](Toggle &t, const QVariant &v) {
-              QPalette palette = t.m_button->palette();
-              palette.setColor(QPalette::Window, v.value<QColor>());
-              palette.setColor(QPalette::Button, v.value<QColor>());
-              t.m_button->setPalette(palette);
-              t.m_button->setAutoFillBackground(true);
-          }),
+        {"BackColor", Takes::color(), nullptr,
+         [](Toggle &t, const QVariant &v) {
+             QPalette palette = t.m_button->palette();
+             palette.setColor(QPalette::Window, v.value<QColor>());
+             palette.setColor(QPalette::Button, v.value<QColor>());
+             t.m_button->setPalette(palette);
+             t.m_button->setAutoFillBackground(true);
+         }},
     };
     return table;
 }
