@@ -97,16 +97,10 @@ private:
 } // namespace
 
 Button::Button(Form &form, QString kind, QString name, Control *container)
-    : Control(form, std::move(kind), std::move(name), container),
-      m_button(new ButtonWidget(*this,
-                                container != nullptr ? container->childArea() : form.clientArea()))
+    : Kinded(form, std::move(kind), std::move(name), container),
+      m_button(makeWidget<ButtonWidget>(*this))
 {
     QObject::connect(m_button, &QPushButton::clicked, m_button, [this] { raise(Event::Click); });
-}
-
-QWidget *Button::widget() const
-{
-    return m_button;
 }
 
 std::vector<TextLayout> Button::textLayouts() const
@@ -116,49 +110,38 @@ std::vector<TextLayout> Button::textLayouts() const
     return {static_cast<const ButtonWidget *>(m_button)->captionLayout()};
 }
 
-std::optional<QVariant> Button::read(const QString &p) const
+const PropertyTable<Button> &Button::properties()
 {
-    if (p == QLatin1String("Caption"))
-        return m_button->text();
-    if (p == QLatin1String("Style"))
-        return m_graphical ? 1 : 0;
-    if (p == QLatin1String("Picture"))
-        return m_picture;
-    if (p == QLatin1String("DownPicture"))
-        return m_downPicture;
-    return Control::read(p);
+    const auto picture = [](QImage Button::*held) {
+        return [held](Button &b, const QVariant &v) {
+            QImage picture = pictureFrom(v);
+            if (picture.isNull())
+                return false;
+            b.*held = std::move(picture);
+            b.m_button->update();
+            return true;
+        };
+    };
+    static const PropertyTable<Button> table{
+        {"Caption", Takes::text(), [](const Button &b) { return b.m_button->text(); },
+         [](Button &b, const QVariant &v) { b.m_button->setText(v.toString()); }},
+        {"Style", Takes::integer(0, 1), [](const Button &b) { return b.m_graphical ? 1 : 0; },
+         [](Button &b, const QVariant &v) {
+             b.m_graphical = v.toInt() == 1;
+             b.m_button->update();
+         }},
+        {"Picture", Takes::anything(), [](const Button &b) { return b.m_picture; },
+         picture(&Button::m_picture)},
+        {"DownPicture", Takes::anything(), [](const Button &b) { return b.m_downPicture; },
+         picture(&Button::m_downPicture)},
+    };
+    return table;
 }
 
-bool Button::write(const QString &p, const QVariant &value)
+void Button::backColorChanged()
 {
-    if (p == QLatin1String("Caption")) {
-        m_button->setText(value.toString());
-        return true;
-    }
-    if (p == QLatin1String("Style")) {
-        const auto style = toInteger(value);
-        if (!style || (*style != 0 && *style != 1))
-            return false;
-        m_graphical = *style == 1;
-        m_button->update();
-        return true;
-    }
-    if (p == QLatin1String("Picture") || p == QLatin1String("DownPicture")) {
-        QImage picture = pictureFrom(value);
-        if (picture.isNull())
-            return false;
-        (p == QLatin1String("Picture") ? m_picture : m_downPicture) = std::move(picture);
-        m_button->update();
-        return true;
-    }
-    if (p == QLatin1String("BackColor")) {
-        // A button takes a colour of its own only in the graphical style.
-        if (!Control::write(p, value))
-            return false;
-        m_button->setAutoFillBackground(m_graphical);
-        return true;
-    }
-    return Control::write(p, value);
+    // A button takes a colour of its own only in the graphical style.
+    m_button->setAutoFillBackground(m_graphical);
 }
 
 } // namespace strumkin::forms

@@ -9,16 +9,10 @@
 namespace strumkin::forms {
 
 ComboBox::ComboBox(Form &form, QString kind, QString name, Control *container)
-    : Control(form, std::move(kind), std::move(name), container),
-      m_combo(new QComboBox(container != nullptr ? container->childArea() : form.clientArea()))
+    : Kinded(form, std::move(kind), std::move(name), container), m_combo(makeWidget<QComboBox>())
 {
     m_combo->setEditable(false);
     QObject::connect(m_combo, &QComboBox::activated, m_combo, [this](int) { raise(Event::Click); });
-}
-
-QWidget *ComboBox::widget() const
-{
-    return m_combo;
 }
 
 void ComboBox::addItem(const QString &text)
@@ -50,43 +44,41 @@ void ComboBox::setListIndex(int index)
     raise(Event::Click);
 }
 
-std::optional<QVariant> ComboBox::read(const QString &p) const
+const PropertyTable<ComboBox> &ComboBox::properties()
 {
-    if (p == QLatin1String("ListIndex"))
-        return listIndex();
-    if (p == QLatin1String("ListCount"))
-        return m_combo->count();
-    if (p == QLatin1String("Text"))
-        return m_combo->currentText();
-    if (p == QLatin1String("Style"))
-        return 2;
-    if (p == QLatin1String("List")) {
-        QStringList items;
-        for (int i = 0; i < m_combo->count(); ++i)
-            items << m_combo->itemText(i);
-        return items;
-    }
-    return Control::read(p);
-}
-
-bool ComboBox::write(const QString &p, const QVariant &value)
-{
-    if (p == QLatin1String("ListIndex")) {
-        const auto index = toInteger(value);
-        if (!index || *index < -1 || *index >= m_combo->count())
-            return false;
-        setListIndex(*index);
-        return true;
-    }
-    if (p == QLatin1String("Style"))
-        return toInteger(value) == 2;
-    if (p == QLatin1String("List")) {
-        clear();
-        for (const QVariant &item : value.toList())
-            addItem(item.toString());
-        return true;
-    }
-    return Control::write(p, value);
+    using P = Property<ComboBox>;
+    static const PropertyTable<ComboBox> table{
+        // A drop-down list only.
+        {"Style", Takes::integer(2, 2), [](const ComboBox &) { return 2; },
+         [](ComboBox &, const QVariant &) {}},
+        // The program fills and reads the list.
+        {"ListIndex", Takes::integer(-1), [](const ComboBox &c) { return c.listIndex(); },
+         [](ComboBox &c, const QVariant &v) {
+             if (v.toInt() >= c.m_combo->count())
+                 return false;
+             c.setListIndex(v.toInt());
+             return true;
+         },
+         nullptr, P::Design::MayNot},
+        {"ListCount", Takes::anything(), [](const ComboBox &c) { return c.m_combo->count(); },
+         nullptr, nullptr, P::Design::MayNot},
+        {"Text", Takes::anything(), [](const ComboBox &c) { return c.m_combo->currentText(); },
+         nullptr, nullptr, P::Design::MayNot},
+        {"List", Takes::anything(),
+         [](const ComboBox &c) {
+             QStringList items;
+             for (int i = 0; i < c.m_combo->count(); ++i)
+                 items << c.m_combo->itemText(i);
+             return items;
+         },
+         [](ComboBox &c, const QVariant &v) {
+             c.clear();
+             for (const QVariant &item : v.toList())
+                 c.addItem(item.toString());
+         },
+         nullptr, P::Design::MayNot},
+    };
+    return table;
 }
 
 } // namespace strumkin::forms

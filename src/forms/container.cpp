@@ -54,68 +54,58 @@ protected:
     }
 };
 
-QWidget *makeWidget(bool frame, QWidget *parent)
-{
-    if (frame)
-        return new FrameBox(parent);
-    auto *panel = new QFrame(parent);
-    panel->setAutoFillBackground(true);
-    return panel;
-}
 } // namespace
 
 Container::Container(Form &form, QString kind, QString name, Control *container)
-    : Control(form, std::move(kind), std::move(name), container),
-      m_widget(makeWidget(this->kind() == QLatin1String("frame"),
-                          container != nullptr ? container->childArea() : form.clientArea())),
+    : Kinded(form, std::move(kind), std::move(name), container),
       m_isFrame(this->kind() == QLatin1String("frame"))
-{}
+{
+    if (m_isFrame)
+        makeWidget<FrameBox>();
+    else
+        makeWidget<QFrame>()->setAutoFillBackground(true);
+}
 
 std::vector<TextLayout> Container::textLayouts() const
 {
     if (!m_isFrame)
         return {};
-    const auto *frame = static_cast<const FrameBox *>(m_widget);
+    const auto *frame = static_cast<const FrameBox *>(widget());
     if (frame->title.isEmpty())
         return {};
     return {frame->captionLayout()};
 }
 
-std::optional<QVariant> Container::read(const QString &p) const
+const PropertyTable<Container> &Container::properties()
 {
-    if (m_isFrame && p == QLatin1String("Caption"))
-        return static_cast<FrameBox *>(m_widget)->title;
-    if (m_isFrame && p == QLatin1String("ForeColor")) {
-        const QColor &color = static_cast<FrameBox *>(m_widget)->titleColor;
-        return color.isValid() ? color : m_widget->palette().color(QPalette::WindowText);
-    }
-    return Control::read(p);
-}
-
-bool Container::write(const QString &p, const QVariant &value)
-{
-    if (m_isFrame && p == QLatin1String("Caption")) {
-        auto *frame = static_cast<FrameBox *>(m_widget);
-        frame->title = value.toString();
-        frame->update();
-        return true;
-    }
-    if (m_isFrame && p == QLatin1String("ForeColor")) {
+    const auto frame = [](const Container &c) { return c.m_isFrame; };
+    const auto box = [](const Container &c) { return static_cast<FrameBox *>(c.widget()); };
+    static const PropertyTable<Container> table{
+        {"Caption", Takes::text(), [box](const Container &c) { return box(c)->title; },
+         [box](Container &c, const QVariant &v) {
+             box(c)->title = v.toString();
+             box(c)->update();
+         },
+         frame},
         // A frame's foreground is its caption's; a palette would pass it on
         // to every control inside.
-        const auto color = toColor(value);
-        if (!color)
-            return false;
-        auto *frame = static_cast<FrameBox *>(m_widget);
-        frame->titleColor = *color;
-        frame->update();
-        return true;
-    }
-    if (!Control::write(p, value))
-        return false;
-    if (m_isFrame && p == QLatin1String("BackColor"))
-        m_widget->setAutoFillBackground(true);
-    return true;
+        {"ForeColor", Takes::color(),
+         [box](const Container &c) {
+             const QColor &color = box(c)->titleColor;
+             return color.isValid() ? color : c.widget()->palette().color(QPalette::WindowText);
+         },
+         [box](Container &c, const QVariant &v) {
+             box(c)->titleColor = v.value<QColor>();
+             box(c)->update();
+         },
+         frame},
+    };
+    return table;
+}
+
+void Container::backColorChanged()
+{
+    widget()->setAutoFillBackground(true);
 }
 
 } // namespace strumkin::forms

@@ -1,26 +1,25 @@
 #pragma once
 
-#include "forms/control.h"
+#include "forms/kinded.h"
 
 namespace strumkin::forms {
 
 // A control that holds others: a frame ("frame", a border with an optional
 // caption) or a panel ("panel", a plain area in its background colour).
 // The controls inside keep coordinates relative to it.
-class Container final : public Control {
+class Container final : public Kinded<Container> {
 public:
     Container(Form &form, QString kind, QString name, Control *container);
 
-    [[nodiscard]] QWidget *widget() const override { return m_widget; }
-    [[nodiscard]] QWidget *childArea() const override { return m_widget; }
+    [[nodiscard]] QWidget *childArea() const override { return widget(); }
     [[nodiscard]] std::vector<TextLayout> textLayouts() const override;
 
+    [[nodiscard]] static const PropertyTable<Container> &properties();
+
 protected:
-    std::optional<QVariant> read(const QString &property) const override;
-    bool write(const QString &property, const QVariant &value) override;
+    void backColorChanged() override;
 
 private:
-    QWidget *m_widget;
     bool m_isFrame;
 };
 

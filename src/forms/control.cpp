@@ -1,5 +1,6 @@
 #include "forms/control.h"
 
+#include "forms/fontpart.h"
 #include "forms/form.h"
 #include "forms/values.h"
 
@@ -27,164 +28,109 @@ bool Control::set(const QString &property, const QVariant &value)
     return write(property, value);
 }
 
-std::optional<QVariant> Control::read(const QString &p) const
+std::optional<bool> Control::designable(const QString &property) const
 {
-    if (p == QLatin1String("Name"))
-        return m_name;
-    if (hasPosition()) {
-        if (p == QLatin1String("Left"))
-            return m_geometry.left();
-        if (p == QLatin1String("Top"))
-            return m_geometry.top();
-    }
-    if (acceptsSize() || (hasPosition() && widget() != nullptr)) {
-        if (p == QLatin1String("Width"))
-            return m_geometry.width();
-        if (p == QLatin1String("Height"))
-            return m_geometry.height();
-    }
-    QWidget *w = widget();
-    if (w == nullptr)
-        return std::nullopt;
-    if (p == QLatin1String("Visible"))
-        return !w->isHidden();
-    if (p == QLatin1String("Enabled"))
-        return w->isEnabled();
-    if (p == QLatin1String("ToolTipText"))
-        return w->toolTip();
-    if (p == QLatin1String("TabIndex"))
-        return m_tabIndex;
-    if (p == QLatin1String("TabStop"))
-        return m_tabStop;
-    if (p == QLatin1String("ForeColor"))
-        return w->palette().color(QPalette::WindowText);
-    if (p == QLatin1String("BackColor"))
-        return w->palette().color(QPalette::Window);
-    const QFont f = w->font();
-    if (p == QLatin1String("FontName"))
-        return f.family();
-    if (p == QLatin1String("FontSize"))
-        return f.pointSizeF();
-    if (p == QLatin1String("FontBold"))
-        return f.bold();
-    if (p == QLatin1String("FontItalic"))
-        return f.italic();
-    if (p == QLatin1String("FontUnderline"))
-        return f.underline();
-    if (p == QLatin1String("FontWeight"))
-        return static_cast<int>(f.weight());
+    if (const auto *common = findProperty(properties(), property))
+        return common->designable();
     return std::nullopt;
 }
 
-bool Control::write(const QString &p, const QVariant &value)
+std::optional<QVariant> Control::read(const QString &property) const
 {
-    if (hasPosition() && (p == QLatin1String("Left") || p == QLatin1String("Top"))) {
-        const auto number = toNumber(value);
-        if (!number)
-            return false;
-        QRectF g = m_geometry;
-        if (p == QLatin1String("Left"))
-            g.moveLeft(*number);
-        else
-            g.moveTop(*number);
-        setGeometryUnits(g);
-        return true;
-    }
-    if (acceptsSize() && (p == QLatin1String("Width") || p == QLatin1String("Height"))) {
-        const auto number = toNumber(value);
-        if (!number || *number < 0)
-            return false;
-        QRectF g = m_geometry;
-        if (p == QLatin1String("Width"))
-            g.setWidth(*number);
-        else
-            g.setHeight(*number);
-        setGeometryUnits(g);
-        return true;
-    }
-    QWidget *w = widget();
-    if (w == nullptr)
-        return false;
-    if (p == QLatin1String("Visible") || p == QLatin1String("Enabled") ||
-        p == QLatin1String("TabStop") || p.startsWith(QLatin1String("FontBold")) ||
-        p == QLatin1String("FontItalic") || p == QLatin1String("FontUnderline")) {
-        const auto flag = toFlag(value);
-        if (!flag)
-            return false;
-        if (p == QLatin1String("Visible")) {
-            w->setHidden(!*flag);
-        } else if (p == QLatin1String("Enabled")) {
-            w->setEnabled(*flag);
-        } else if (p == QLatin1String("TabStop")) {
-            m_tabStop = *flag;
-        } else {
-            QFont f = w->font();
-            if (p == QLatin1String("FontBold"))
-                f.setBold(*flag);
-            else if (p == QLatin1String("FontItalic"))
-                f.setItalic(*flag);
-            else
-                f.setUnderline(*flag);
-            w->setFont(f);
+    return readProperty(properties(), *this, property);
+}
+
+bool Control::write(const QString &property, const QVariant &value)
+{
+    return writeProperty(properties(), *this, property, value).value_or(false);
+}
+
+QWidget *Control::parentArea() const
+{
+    return m_container != nullptr ? m_container->childArea() : m_form.clientArea();
+}
+
+const PropertyTable<Control> &Control::properties()
+{
+    using P = Property<Control>;
+    const auto positioned = [](const Control &c) { return c.hasPosition(); };
+    // A label that sizes itself shows its size but takes none.
+    const auto sized = [](const Control &c) {
+        return c.acceptsSize() || (c.hasPosition() && c.widget() != nullptr);
+    };
+    const auto shown = [](const Control &c) { return c.widget() != nullptr; };
+    const auto edge = [](void (QRectF::*move)(qreal), bool resizes) {
+        return [move, resizes](Control &c, const QVariant &v) {
+            if (resizes && !c.acceptsSize())
+                return false;
+            QRectF g = c.m_geometry;
+            (g.*move)(v.toDouble());
+            c.setGeometryUnits(g);
+            return true;
+        };
+    };
+    const auto colours = [](std::initializer_list<QPalette::ColorRole> roles) {
+        return [roles = std::vector(roles)](Control &c, const QVariant &v) {
+            QPalette palette = c.widget()->palette();
+            for (const auto role : roles)
+                palette.setColor(role, v.value<QColor>());
+            c.widget()->setPalette(palette);
+            c.widget()->update();
+        };
+    };
+    static const PropertyTable<Control> table = [&] {
+        PropertyTable<Control> own{
+            {"Name", Takes::anything(), [](const Control &c) { return c.m_name; }, nullptr, nullptr,
+             P::Design::MayNot},
+            // The design's geometry gives these.
+            {"Left", Takes::number(), [](const Control &c) { return c.m_geometry.left(); },
+             edge(&QRectF::moveLeft, false), positioned, P::Design::MayNot},
+            {"Top", Takes::number(), [](const Control &c) { return c.m_geometry.top(); },
+             edge(&QRectF::moveTop, false), positioned, P::Design::MayNot},
+            {"Width", Takes::number(0), [](const Control &c) { return c.m_geometry.width(); },
+             edge(&QRectF::setWidth, true), sized, P::Design::MayNot},
+            {"Height", Takes::number(0), [](const Control &c) { return c.m_geometry.height(); },
+             edge(&QRectF::setHeight, true), sized, P::Design::MayNot},
+            {"Visible", Takes::flag(), [](const Control &c) { return !c.widget()->isHidden(); },
+             [](Control &c, const QVariant &v) { c.widget()->setHidden(!v.toBool()); }, shown},
+            {"Enabled", Takes::flag(), [](const Control &c) { return c.widget()->isEnabled(); },
+             [](Control &c, const QVariant &v) { c.widget()->setEnabled(v.toBool()); }, shown},
+            {"ToolTipText", Takes::text(), [](const Control &c) { return c.widget()->toolTip(); },
+             [](Control &c, const QVariant &v) { c.widget()->setToolTip(v.toString()); }, shown},
+            {"TabIndex", Takes::integer(0), [](const Control &c) { return c.m_tabIndex; },
+             [](Control &c, const QVariant &v) { c.m_tabIndex = v.toInt(); }, shown},
+            {"TabStop", Takes::flag(), [](const Control &c) { return c.m_tabStop; },
+             [](Control &c, const QVariant &v) { c.m_tabStop = v.toBool(); }, shown},
+            {"ForeColor", Takes::color(),
+             [](const Control &c) { return c.widget()->palette().color(QPalette::WindowText); },
+             colours({QPalette::WindowText, QPalette::ButtonText, QPalette::Text}), shown},
+            {"BackColor", Takes::color(),
+             [](const Control &c) { return c.widget()->palette().color(QPalette::Window); },
+             [set = colours({QPalette::Window, QPalette::Button, QPalette::Base})](
+                 Control &c, const QVariant &v) {
+                 set(c, v);
+                 c.backColorChanged();
+             },
+             shown},
+        };
+        // The design's font gives these.
+        for (const FontPart &part : fontParts()) {
+            P::Reader read;
+            if (part.read != nullptr)
+                read = [read = part.read](const Control &c) { return read(c.widget()->font()); };
+            own.push_back(P(
+                part.name, part.takes, read,
+                [write = part.write](Control &c, const QVariant &v) {
+                    QFont font = c.widget()->font();
+                    write(font, v);
+                    c.widget()->setFont(font);
+                    c.fontChanged();
+                },
+                shown, P::Design::MayNot));
         }
-        return true;
-    }
-    if (p == QLatin1String("ToolTipText")) {
-        w->setToolTip(value.toString());
-        return true;
-    }
-    if (p == QLatin1String("TabIndex")) {
-        const auto index = toInteger(value);
-        if (!index || *index < 0)
-            return false;
-        m_tabIndex = *index;
-        return true;
-    }
-    if (p == QLatin1String("ForeColor") || p == QLatin1String("BackColor")) {
-        const auto color = toColor(value);
-        if (!color)
-            return false;
-        QPalette palette = w->palette();
-        if (p == QLatin1String("ForeColor")) {
-            for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-                palette.setColor(role, *color);
-        } else {
-            for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
-                palette.setColor(role, *color);
-        }
-        w->setPalette(palette);
-        w->update();
-        return true;
-    }
-    if (p == QLatin1String("FontName")) {
-        QFont f = w->font();
-        f.setFamilies({value.toString()});
-        w->setFont(f);
-        return true;
-    }
-    if (p == QLatin1String("FontSize")) {
-        const auto size = toNumber(value);
-        if (!size || *size <= 0)
-            return false;
-        QFont f = w->font();
-        f.setPointSizeF(*size);
-        w->setFont(f);
-        return true;
-    }
-    if (p == QLatin1String("FontWeight")) {
-        const auto weight = toInteger(value);
-        if (!weight || *weight < 1 || *weight > 1000)
-            return false;
-        QFont f = w->font();
-        f.setWeight(static_cast<QFont::Weight>(*weight));
-        w->setFont(f);
-        return true;
-    }
-    if (p == QLatin1String("FontCharset")) {
-        // The symbol character set of the diagram labels needs nothing here.
-        return toInteger(value).has_value();
-    }
-    return false;
+        return own;
+    }();
+    return table;
 }
 
 void Control::paintOnto(QPainter &, const QPointF &, double, double) const {}
@@ -205,20 +151,18 @@ void Control::applyGeometry()
 
 QRect Control::toPixels(const QRectF &units) const
 {
-    const Scale s = m_form.scale();
-    const double x = m_form.dpiX() / TwipsPerInch * s.twipsPerUnitX;
-    const double y = m_form.dpiY() / TwipsPerInch * s.twipsPerUnitY;
+    const QSizeF scale = m_form.pixelsPerUnit();
     const auto px = [](double v) { return static_cast<int>(std::lround(v)); };
-    const int left = px(units.left() * x);
-    const int top = px(units.top() * y);
-    return {left, top, px(units.right() * x) - left, px(units.bottom() * y) - top};
+    const int left = px(units.left() * scale.width());
+    const int top = px(units.top() * scale.height());
+    return {left, top, px(units.right() * scale.width()) - left,
+            px(units.bottom() * scale.height()) - top};
 }
 
 QSizeF Control::toUnits(const QSize &pixels) const
 {
-    const Scale s = m_form.scale();
-    return {pixels.width() * TwipsPerInch / m_form.dpiX() / s.twipsPerUnitX,
-            pixels.height() * TwipsPerInch / m_form.dpiY() / s.twipsPerUnitY};
+    const QSizeF scale = m_form.pixelsPerUnit();
+    return {pixels.width() / scale.width(), pixels.height() / scale.height()};
 }
 
 void Control::raise(Event event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/event.h"
+#include "forms/property.h"
 #include "layout/toolkit.h"
 
 #include <QFont>
@@ -44,15 +45,21 @@ public:
     [[nodiscard]] Control *container() const { return m_container; }
 
     // The Qt widget; null for controls without one (timers, menu items).
-    [[nodiscard]] virtual QWidget *widget() const { return nullptr; }
+    [[nodiscard]] QWidget *widget() const { return m_widget; }
     // Where the controls of a container sit.
     [[nodiscard]] virtual QWidget *childArea() const { return nullptr; }
-    [[nodiscard]] virtual bool takesFocus() const { return false; }
 
     // By-name property access. Empty, or false, for a property the kind lacks
     // or a value it refuses.
     [[nodiscard]] std::optional<QVariant> get(const QString &property) const;
     bool set(const QString &property, const QVariant &value);
+    // Whether a design may set the property; empty when no table of the
+    // kind's declares it.
+    [[nodiscard]] virtual std::optional<bool> designable(const QString &property) const;
+
+    // The properties every kind has, as far as it has a position, a size and
+    // a widget.
+    [[nodiscard]] static const PropertyTable<Control> &properties();
 
     [[nodiscard]] QRectF geometry() const { return m_geometry; }
     // Pixel rectangle of a rectangle in this control's container units.
@@ -90,7 +97,8 @@ public:
     [[nodiscard]] bool isLine() const override { return false; }
 
 protected:
-    // Kinds extend these and fall back to the base for the common properties.
+    // Kinds extend these (see Kinded) and fall back to the base for the
+    // common properties.
     [[nodiscard]] virtual std::optional<QVariant> read(const QString &property) const;
     virtual bool write(const QString &property, const QVariant &value);
 
@@ -98,17 +106,31 @@ protected:
     [[nodiscard]] virtual bool hasPosition() const { return widget() != nullptr; }
     [[nodiscard]] virtual bool acceptsSize() const { return hasPosition(); }
 
+    // Makes the control's widget, the given arguments before its parent:
+    // the area of its container or window.
+    template <class Widget, class... Arguments> Widget *makeWidget(Arguments &&...arguments)
+    {
+        auto *made = new Widget(std::forward<Arguments>(arguments)..., parentArea());
+        m_widget = made;
+        return made;
+    }
     void setGeometryUnits(const QRectF &geometry);
     // A control this one follows was moved or resized.
     virtual void leaderMoved() {}
+    // After the font or the background colour was set by name.
+    virtual void fontChanged() {}
+    virtual void backColorChanged() {}
     void raise(Event event);
     [[nodiscard]] QSizeF toUnits(const QSize &pixels) const;
 
 private:
+    [[nodiscard]] QWidget *parentArea() const;
+
     Form &m_form;
     QString m_kind;
     QString m_name;
     Control *m_container;
+    QWidget *m_widget = nullptr;
     QRectF m_geometry;
     int m_tabIndex = -1;
     bool m_tabStop = true;

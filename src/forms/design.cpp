@@ -72,29 +72,21 @@ public:
 
     bool window(const QJsonObject &design)
     {
-        static const QStringList known{QStringLiteral("Name"),
-                                       QStringLiteral("Caption"),
-                                       QStringLiteral("ClientWidth"),
-                                       QStringLiteral("ClientHeight"),
-                                       QStringLiteral("ScaleWidth"),
-                                       QStringLiteral("ScaleHeight"),
-                                       QStringLiteral("BackColor"),
-                                       QStringLiteral("Icon"),
-                                       QStringLiteral("StartUpPosition"),
-                                       QStringLiteral("Left"),
-                                       QStringLiteral("Top"),
-                                       QStringLiteral("font"),
-                                       QStringLiteral("menus"),
-                                       QStringLiteral("controls")};
+        static const QStringList structural{QStringLiteral("Name"), QStringLiteral("font"),
+                                            QStringLiteral("menus"), QStringLiteral("controls")};
         for (auto it = design.begin(); it != design.end(); ++it) {
-            if (!known.contains(it.key()))
+            const auto *property = findProperty(Form::properties(), it.key());
+            if (!structural.contains(it.key()) && (property == nullptr || !property->designable()))
                 return fail(QStringLiteral("unknown window property %1").arg(it.key()));
         }
         if (design.value(QLatin1String("Name")).toString() != m_form.className())
             return fail(QStringLiteral("design names another window"));
-        // Sizes before the scale that divides them, the rest after.
-        for (const QString &key : known.mid(1, 10)) {
-            if (design.contains(key) && !m_form.set(key, design.value(key).toVariant()))
+        // In the table's order, which sets sizes before the scale that
+        // divides them.
+        for (const auto &property : Form::properties()) {
+            const QString key = property.name();
+            if (property.designable() && design.contains(key) &&
+                !m_form.set(key, design.value(key).toVariant()))
                 return fail(QStringLiteral("window refuses %1").arg(key));
         }
         if (design.contains(QLatin1String("font")) &&
@@ -156,8 +148,15 @@ private:
         for (auto it = entry.begin(); it != entry.end(); ++it) {
             if (structural(it.key()))
                 continue;
+            // A kind of another subsystem may answer to names of its own.
+            const auto designable = c.designable(it.key());
+            if (designable == false)
+                return fail(QStringLiteral("%1 (%2): a design does not set %3")
+                                .arg(c.name(), c.kind(), it.key()));
             if (!c.set(it.key(), it.value().toVariant()))
-                return fail(QStringLiteral("%1 (%2) refuses %3").arg(c.name(), c.kind(), it.key()));
+                return fail((designable ? QStringLiteral("%1 (%2) refuses %3")
+                                        : QStringLiteral("%1 (%2) has no property %3"))
+                                .arg(c.name(), c.kind(), it.key()));
         }
         return true;
     }

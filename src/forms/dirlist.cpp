@@ -25,8 +25,7 @@ bool within(const QByteArray &folder, const QByteArray &top)
 } // namespace
 
 DirList::DirList(Form &form, QString kind, QString name, Control *container)
-    : Control(form, std::move(kind), std::move(name), container),
-      m_view(new QTreeWidget(container != nullptr ? container->childArea() : form.clientArea())),
+    : Kinded(form, std::move(kind), std::move(name), container), m_view(makeWidget<QTreeWidget>()),
       m_watch(new FolderWatch(m_view, [this] { refresh(); })),
       m_folder(realFolder(storedPath(QDir::currentPath()))), m_top("/"),
       m_path(QFile::decodeName(m_folder))
@@ -44,11 +43,6 @@ DirList::DirList(Form &form, QString kind, QString name, Control *container)
 }
 
 DirList::~DirList() = default;
-
-QWidget *DirList::widget() const
-{
-    return m_view;
-}
 
 bool DirList::setPath(const QString &path)
 {
@@ -159,18 +153,16 @@ void DirList::refresh()
     m_view->verticalScrollBar()->setValue(scrolled);
 }
 
-std::optional<QVariant> DirList::read(const QString &p) const
+const PropertyTable<DirList> &DirList::properties()
 {
-    if (p == QLatin1String("Path"))
-        return m_path;
-    return Control::read(p);
-}
-
-bool DirList::write(const QString &p, const QVariant &value)
-{
-    if (p == QLatin1String("Path"))
-        return setPath(value.toString());
-    return Control::write(p, value);
+    using P = Property<DirList>;
+    // The program points the list at a folder.
+    static const PropertyTable<DirList> table{
+        {"Path", Takes::text(), [](const DirList &d) { return d.m_path; },
+         [](DirList &d, const QVariant &v) { return d.setPath(v.toString()); }, nullptr,
+         P::Design::MayNot},
+    };
+    return table;
 }
 
 } // namespace strumkin::forms

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/control.h"
+#include "forms/kinded.h"
 
 #include <QByteArray>
 
@@ -19,13 +19,11 @@ namespace strumkin::forms {
 class EventWatch;
 class FolderWatch;
 
-class DirList final : public Control {
+class DirList final : public Kinded<DirList> {
 public:
     DirList(Form &form, QString kind, QString name, Control *container);
     ~DirList() override;
 
-    [[nodiscard]] QWidget *widget() const override;
-    [[nodiscard]] bool takesFocus() const override { return true; }
     [[nodiscard]] QTreeWidget *view() const { return m_view; }
     // The current folder as text, and as the host stores it.
     [[nodiscard]] const QString &path() const { return m_path; }
@@ -39,9 +37,7 @@ public:
     // The row of a folder, null when the list does not show it.
     [[nodiscard]] QTreeWidgetItem *row(const QByteArray &folder) const;
 
-protected:
-    std::optional<QVariant> read(const QString &property) const override;
-    bool write(const QString &property, const QVariant &value) override;
+    [[nodiscard]] static const PropertyTable<DirList> &properties();
 
 private:
     void rebuild() const;

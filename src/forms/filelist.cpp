@@ -80,8 +80,7 @@ private:
 };
 
 FileList::FileList(Form &form, QString kind, QString name, Control *container)
-    : Control(form, std::move(kind), std::move(name), container),
-      m_view(new QListView(container != nullptr ? container->childArea() : form.clientArea())),
+    : Kinded(form, std::move(kind), std::move(name), container), m_view(makeWidget<QListView>()),
       m_names(new NameList(m_view)), m_watch(new FolderWatch(m_view, [this] { refresh(); })),
       m_folder(storedPath(QDir::currentPath())), m_path(QDir::currentPath())
 {
@@ -97,11 +96,6 @@ FileList::FileList(Form &form, QString kind, QString name, Control *container)
 }
 
 FileList::~FileList() = default;
-
-QWidget *FileList::widget() const
-{
-    return m_view;
-}
 
 QStringList FileList::names() const
 {
@@ -150,29 +144,24 @@ void FileList::refresh() const
     m_watch->follow(m_path);
 }
 
-std::optional<QVariant> FileList::read(const QString &p) const
+const PropertyTable<FileList> &FileList::properties()
 {
-    if (p == QLatin1String("Path"))
-        return m_path;
-    if (p == QLatin1String("Pattern"))
-        return m_pattern;
-    if (p == QLatin1String("ListCount"))
-        return static_cast<int>(names().size());
-    return Control::read(p);
-}
-
-bool FileList::write(const QString &p, const QVariant &value)
-{
-    if (p == QLatin1String("Path"))
-        return setPath(value.toString());
-    if (p == QLatin1String("Pattern")) {
-        m_pattern = value.toString();
-        if (m_pattern.isEmpty())
-            m_pattern = QStringLiteral("*");
-        refresh();
-        return true;
-    }
-    return Control::write(p, value);
+    using P = Property<FileList>;
+    static const PropertyTable<FileList> table{
+        {"Pattern", Takes::text(), [](const FileList &f) { return f.m_pattern; },
+         [](FileList &f, const QVariant &v) {
+             f.m_pattern = v.toString().isEmpty() ? QStringLiteral("*") : v.toString();
+             f.refresh();
+         }},
+        // The program points the list at a folder.
+        {"Path", Takes::text(), [](const FileList &f) { return f.m_path; },
+         [](FileList &f, const QVariant &v) { return f.setPath(v.toString()); }, nullptr,
+         P::Design::MayNot},
+        {"ListCount", Takes::anything(),
+         [](const FileList &f) { return static_cast<int>(f.names().size()); }, nullptr, nullptr,
+         P::Design::MayNot},
+    };
+    return table;
 }
 
 } // namespace strumkin::forms

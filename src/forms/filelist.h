@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/control.h"
+#include "forms/kinded.h"
 
 #include <QByteArray>
 
@@ -18,13 +18,11 @@ class NameList;
 // The folder is read once when it is set (or, for the folder it starts at,
 // when the list is first shown) and read again whenever its contents change,
 // so the list always shows what is in the folder now.
-class FileList final : public Control {
+class FileList final : public Kinded<FileList> {
 public:
     FileList(Form &form, QString kind, QString name, Control *container);
     ~FileList() override;
 
-    [[nodiscard]] QWidget *widget() const override;
-    [[nodiscard]] bool takesFocus() const override { return true; }
     [[nodiscard]] QListView *view() const { return m_view; }
     // The folder as text, for showing and for the by-name property.
     [[nodiscard]] const QString &path() const { return m_path; }
@@ -35,9 +33,7 @@ public:
     bool setPath(const QString &path);
     bool setFolder(const QByteArray &folder);
 
-protected:
-    std::optional<QVariant> read(const QString &property) const override;
-    bool write(const QString &property, const QVariant &value) override;
+    [[nodiscard]] static const PropertyTable<FileList> &properties();
 
 private:
     void refresh() const;

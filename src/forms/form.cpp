@@ -1,9 +1,11 @@
 #include "forms/form.h"
 
+#include "forms/fontpart.h"
 #include "forms/pictures.h"
 #include "forms/placement.h"
 #include "forms/surface.h"
 #include "forms/values.h"
+#include "layout/engine.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -50,8 +52,6 @@ private:
     Form &m_form;
 };
 
-constexpr double MinimizedTop = 30000.0;
-
 // The frame the window manager gave the last window it framed: the best guess
 // for the next one, which is placed before it has one.
 QMargins knownFrame;
@@ -95,6 +95,12 @@ double Form::dpiX() const
 double Form::dpiY() const
 {
     return logicalDpiY();
+}
+
+QSizeF Form::pixelsPerUnit() const
+{
+    return {dpiX() / TwipsPerInch * m_scale.twipsPerUnitX,
+            dpiY() / TwipsPerInch * m_scale.twipsPerUnitY};
 }
 
 QWidget *Form::clientArea() const
@@ -167,7 +173,7 @@ QRectF Form::outerTwips() const
     // A minimized window is left alone by the layout engine, which knows it by
     // this Top, whatever screen it is on and however tall that is.
     if (isMinimized())
-        top = std::max(top, MinimizedTop);
+        top = std::max(top, layout::MinimizedTop);
     return {pixelsToTwips(frame.x() - area.x(), dpiX()), top, pixelsToTwips(frame.width(), dpiX()),
             pixelsToTwips(frame.height(), dpiY())};
 }
@@ -180,10 +186,10 @@ QSizeF Form::scaleSize() const
 
 void Form::paintPicture(const QImage &picture, const QRectF &units)
 {
-    const double x = dpiX() / TwipsPerInch * m_scale.twipsPerUnitX;
-    const double y = dpiY() / TwipsPerInch * m_scale.twipsPerUnitY;
-    m_surface->paintPicture(
-        picture, QRectF(units.left() * x, units.top() * y, units.width() * x, units.height() * y));
+    const QSizeF scale = pixelsPerUnit();
+    m_surface->paintPicture(picture,
+                            QRectF(units.left() * scale.width(), units.top() * scale.height(),
+                                   units.width() * scale.width(), units.height() * scale.height()));
 }
 
 void Form::dispatch(Control &control, Event event)
@@ -286,7 +292,7 @@ void Form::finishLoad()
 {
     std::vector<Control *> chain;
     for (Control *c : m_order) {
-        if (!c->takesFocus() || c->widget() == nullptr)
+        if (c->widget() == nullptr || c->widget()->focusPolicy() == Qt::NoFocus)
             continue;
         if (!c->tabStop())
             c->widget()->setFocusPolicy(Qt::ClickFocus);
@@ -364,119 +370,93 @@ void Form::detach()
         timer->stop();
 }
 
-std::optional<QVariant> Form::get(const QString &p) const
+std::optional<QVariant> Form::get(const QString &property) const
 {
-    if (p == QLatin1String("Name"))
-        return m_className;
-    if (p == QLatin1String("Caption"))
-        return windowTitle();
-    if (p == QLatin1String("BackColor"))
-        return m_surface->palette().color(QPalette::Window);
-    if (p == QLatin1String("ClientWidth"))
-        return m_clientTwips.width();
-    if (p == QLatin1String("ClientHeight"))
-        return m_clientTwips.height();
-    if (p == QLatin1String("ScaleWidth"))
-        return scaleSize().width();
-    if (p == QLatin1String("ScaleHeight"))
-        return scaleSize().height();
-    const QRectF outer = outerTwips();
-    if (p == QLatin1String("Left"))
-        return outer.left();
-    if (p == QLatin1String("Top"))
-        return outer.top();
-    if (p == QLatin1String("Width"))
-        return outer.width();
-    if (p == QLatin1String("Height"))
-        return outer.height();
-    if (p == QLatin1String("Visible"))
-        return isVisible();
-    if (p == QLatin1String("FontName"))
-        return m_surface->font().family();
-    if (p == QLatin1String("FontSize"))
-        return m_surface->font().pointSizeF();
-    if (p == QLatin1String("FontBold"))
-        return m_surface->font().bold();
-    return std::nullopt;
+    return readProperty(properties(), *this, property);
 }
 
-bool Form::set(const QString &p, const QVariant &value)
+bool Form::set(const QString &property, const QVariant &value)
 {
-    if (p == QLatin1String("Caption")) {
-        setWindowTitle(value.toString());
-        return true;
-    }
-    if (p == QLatin1String("BackColor")) {
-        const auto color = toColor(value);
-        if (!color)
-            return false;
-        QPalette palette = m_surface->palette();
-        palette.setColor(QPalette::Window, *color);
-        m_surface->setPalette(palette);
-        return true;
-    }
-    if (p == QLatin1String("Icon")) {
-        // Read by its own name's format: a QIcon made from the file name would
-        // probe, and so load, every image plugin to find out what it is.
-        const QImage picture = readPicture(value.toString());
-        if (picture.isNull())
-            return false;
-        setWindowIcon(QIcon(QPixmap::fromImage(picture)));
-        return true;
-    }
-    if (p == QLatin1String("StartUpPosition")) {
-        const auto position = toInteger(value);
-        if (!position || *position < 0 || *position > 3)
-            return false;
-        m_placement = static_cast<Placement>(*position);
-        return true;
-    }
-    const auto number = toNumber(value);
-    if (p == QLatin1String("ClientWidth") || p == QLatin1String("ClientHeight")) {
-        if (!number || *number < 0)
-            return false;
-        QSizeF size = m_clientTwips;
-        (p == QLatin1String("ClientWidth") ? size.rwidth() : size.rheight()) = *number;
-        setClientSizeTwips(size);
-        return true;
-    }
-    if (p == QLatin1String("ScaleWidth") || p == QLatin1String("ScaleHeight")) {
-        // A custom scale: the client area is this many units across (down).
-        if (!number || *number <= 0)
-            return false;
-        if (p == QLatin1String("ScaleWidth"))
-            m_scale.twipsPerUnitX = m_clientTwips.width() / *number;
-        else
-            m_scale.twipsPerUnitY = m_clientTwips.height() / *number;
-        for (Control *c : m_order)
-            c->applyGeometry();
-        return true;
-    }
-    if (p == QLatin1String("Left") || p == QLatin1String("Top")) {
-        if (!number)
-            return false;
-        p == QLatin1String("Left") ? setLeftTwips(*number) : setTopTwips(*number);
-        return true;
-    }
-    if (p.startsWith(QLatin1String("Font"))) {
-        QFont f = m_surface->font();
-        if (p == QLatin1String("FontName")) {
-            f.setFamilies({value.toString()});
-        } else if (p == QLatin1String("FontSize") && number && *number > 0) {
-            f.setPointSizeF(*number);
-        } else if (p == QLatin1String("FontBold") && toFlag(value)) {
-            f.setBold(*toFlag(value));
-        } else if (p == QLatin1String("FontItalic") && toFlag(value)) {
-            f.setItalic(*toFlag(value));
-        } else if (p == QLatin1String("FontUnderline") && toFlag(value)) {
-            f.setUnderline(*toFlag(value));
-        } else {
-            return false;
+    return writeProperty(properties(), *this, property, value).value_or(false);
+}
+
+const PropertyTable<Form> &Form::properties()
+{
+    using P = Property<Form>;
+    const auto client = [](QSizeF (*resized)(QSizeF, double)) {
+        return [resized](Form &f, const QVariant &v) {
+            f.setClientSizeTwips(resized(f.m_clientTwips, v.toDouble()));
+        };
+    };
+    // A custom scale: the client area is this many units across (down).
+    const auto scale = [](double Scale::*unit, qreal (QSizeF::*client)() const) {
+        return [unit, client](Form &f, const QVariant &v) {
+            f.m_scale.*unit = (f.m_clientTwips.*client)() / v.toDouble();
+            for (Control *c : f.m_order)
+                c->applyGeometry();
+        };
+    };
+    static const PropertyTable<Form> table = [&] {
+        PropertyTable<Form> own{
+            {"Caption", Takes::text(), [](const Form &f) { return f.windowTitle(); },
+             [](Form &f, const QVariant &v) { f.setWindowTitle(v.toString()); }},
+            {"ClientWidth", Takes::number(0), [](const Form &f) { return f.m_clientTwips.width(); },
+             client([](QSizeF size, double width) { return QSizeF(width, size.height()); })},
+            {"ClientHeight", Takes::number(0),
+             [](const Form &f) { return f.m_clientTwips.height(); },
+             client([](QSizeF size, double height) { return QSizeF(size.width(), height); })},
+            {"ScaleWidth", Takes::positive(), [](const Form &f) { return f.scaleSize().width(); },
+             scale(&Scale::twipsPerUnitX, &QSizeF::width)},
+            {"ScaleHeight", Takes::positive(), [](const Form &f) { return f.scaleSize().height(); },
+             scale(&Scale::twipsPerUnitY, &QSizeF::height)},
+            {"BackColor", Takes::color(),
+             [](const Form &f) { return f.m_surface->palette().color(QPalette::Window); },
+             [](Form &f, const QVariant &v) {
+                 QPalette palette = f.m_surface->palette();
+                 palette.setColor(QPalette::Window, v.value<QColor>());
+                 f.m_surface->setPalette(palette);
+             }},
+            // Read by its own name's format: a QIcon made from the file name would
+            // probe, and so load, every image plugin to find out what it is.
+            {"Icon", Takes::text(), nullptr,
+             [](Form &f, const QVariant &v) {
+                 const QImage picture = readPicture(v.toString());
+                 if (!picture.isNull())
+                     f.setWindowIcon(QIcon(QPixmap::fromImage(picture)));
+                 return !picture.isNull();
+             }},
+            {"StartUpPosition", Takes::integer(0, 3), nullptr,
+             [](Form &f, const QVariant &v) { f.m_placement = static_cast<Placement>(v.toInt()); }},
+            {"Left", Takes::number(), [](const Form &f) { return f.outerTwips().left(); },
+             [](Form &f, const QVariant &v) { f.setLeftTwips(v.toDouble()); }},
+            {"Top", Takes::number(), [](const Form &f) { return f.outerTwips().top(); },
+             [](Form &f, const QVariant &v) { f.setTopTwips(v.toDouble()); }},
+            // The design gives these by other keys, or not at all.
+            {"Name", Takes::anything(), [](const Form &f) { return f.m_className; }, nullptr,
+             nullptr, P::Design::MayNot},
+            {"Width", Takes::anything(), [](const Form &f) { return f.outerTwips().width(); },
+             nullptr, nullptr, P::Design::MayNot},
+            {"Height", Takes::anything(), [](const Form &f) { return f.outerTwips().height(); },
+             nullptr, nullptr, P::Design::MayNot},
+            {"Visible", Takes::anything(), [](const Form &f) { return f.isVisible(); }, nullptr,
+             nullptr, P::Design::MayNot},
+        };
+        // The design's font gives these.
+        for (const FontPart &part : fontParts()) {
+            if (!part.windows)
+                continue;
+            own.push_back({part.name, part.takes,
+                           [read = part.read](const Form &f) { return read(f.m_surface->font()); },
+                           [write = part.write](Form &f, const QVariant &v) {
+                               QFont font = f.m_surface->font();
+                               write(font, v);
+                               f.m_surface->setFont(font);
+                           },
+                           nullptr, P::Design::MayNot});
         }
-        m_surface->setFont(f);
-        return true;
-    }
-    return false;
+        return own;
+    }();
+    return table;
 }
 
 } // namespace strumkin::forms

@@ -2,6 +2,7 @@
 
 #include "forms/control.h"
 #include "forms/event.h"
+#include "forms/property.h"
 #include "forms/units.h"
 #include "layout/toolkit.h"
 
@@ -49,10 +50,15 @@ public:
     // Left, Top and the Font properties).
     [[nodiscard]] std::optional<QVariant> get(const QString &property) const;
     bool set(const QString &property, const QVariant &value);
+    // In the order a design sets them: sizes before the scale that divides
+    // them.
+    [[nodiscard]] static const PropertyTable<Form> &properties();
 
     [[nodiscard]] Scale scale() const { return m_scale; }
     [[nodiscard]] double dpiX() const;
     [[nodiscard]] double dpiY() const;
+    // How many pixels one of the window's units is across and down.
+    [[nodiscard]] QSizeF pixelsPerUnit() const;
     [[nodiscard]] QWidget *clientArea() const;
     [[nodiscard]] Surface &surface() const { return *m_surface; }
     [[nodiscard]] QMenuBar *menuBar();

@@ -46,11 +46,9 @@ QString displayed(const QString &caption)
 } // namespace
 
 Label::Label(Form &form, QString kind, QString name, Control *container)
-    : Control(form, std::move(kind), std::move(name), container),
-      m_widget(
-          new LabelWidget(*this, container != nullptr ? container->childArea() : form.clientArea()))
+    : Kinded(form, std::move(kind), std::move(name), container)
 {
-    m_widget->setAutoFillBackground(m_opaque);
+    makeWidget<LabelWidget>(*this)->setAutoFillBackground(m_opaque);
 }
 
 int Label::textFlags() const
@@ -77,8 +75,8 @@ QRectF Label::wrapBox(const QRectF &box) const
 
 void Label::paint(QPainter &painter, const QRectF &box) const
 {
-    painter.setFont(m_widget->font());
-    painter.setPen(m_widget->palette().color(QPalette::WindowText));
+    painter.setFont(widget()->font());
+    painter.setPen(widget()->palette().color(QPalette::WindowText));
     painter.drawText(wrapBox(box), textFlags(), displayed(m_caption));
 }
 
@@ -86,8 +84,8 @@ std::vector<TextLayout> Label::textLayouts() const
 {
     if (m_caption.isEmpty())
         return {};
-    return {{displayed(m_caption), wrapBox(QRectF(m_widget->rect())).toRect(), textFlags(),
-             m_widget->font()}};
+    return {{displayed(m_caption), wrapBox(QRectF(widget()->rect())).toRect(), textFlags(),
+             widget()->font()}};
 }
 
 void Label::loaded()
@@ -103,17 +101,17 @@ void Label::paintOnto(QPainter &painter, const QPointF &origin, double scaleX, d
     painter.save();
     painter.setClipRect(box);
     if (m_opaque)
-        painter.fillRect(box, m_widget->palette().color(QPalette::Window));
+        painter.fillRect(box, widget()->palette().color(QPalette::Window));
     paint(painter, box);
     painter.restore();
 }
 
 QSize Label::naturalSize() const
 {
-    const QFontMetrics metrics(m_widget->font());
+    const QFontMetrics metrics(widget()->font());
     const QString text = displayed(m_caption);
     if (m_wordWrap) {
-        const int width = std::max(1, m_widget->width());
+        const int width = std::max(1, widget()->width());
         const QRect r = metrics.boundingRect(QRect(0, 0, width, 100000),
                                              Qt::TextWordWrap | Qt::TextShowMnemonic, text);
         return {width, r.height()};
@@ -142,60 +140,36 @@ void Label::doubleClick()
     raise(Event::DblClick);
 }
 
-std::optional<QVariant> Label::read(const QString &p) const
+const PropertyTable<Label> &Label::properties()
 {
-    if (p == QLatin1String("Caption"))
-        return m_caption;
-    if (p == QLatin1String("Alignment"))
-        return m_alignment;
-    if (p == QLatin1String("AutoSize"))
-        return m_autoSize;
-    if (p == QLatin1String("WordWrap"))
-        return m_wordWrap;
-    if (p == QLatin1String("BackStyle"))
-        return m_opaque ? 1 : 0;
-    return Control::read(p);
-}
-
-bool Label::write(const QString &p, const QVariant &value)
-{
-    if (p == QLatin1String("Caption")) {
-        m_caption = value.toString();
-        fit();
-        m_widget->update();
-        return true;
-    }
-    if (p == QLatin1String("Alignment")) {
-        const auto alignment = toInteger(value);
-        if (!alignment || *alignment < 0 || *alignment > 2)
-            return false;
-        m_alignment = *alignment;
-        m_widget->update();
-        return true;
-    }
-    if (p == QLatin1String("AutoSize") || p == QLatin1String("WordWrap")) {
-        const auto flag = toFlag(value);
-        if (!flag)
-            return false;
-        (p == QLatin1String("AutoSize") ? m_autoSize : m_wordWrap) = *flag;
-        fit();
-        m_widget->update();
-        return true;
-    }
-    if (p == QLatin1String("BackStyle")) {
-        const auto style = toInteger(value);
-        if (!style || (*style != 0 && *style != 1))
-            return false;
-        m_opaque = *style == 1;
-        m_widget->setAutoFillBackground(m_opaque);
-        m_widget->update();
-        return true;
-    }
-    if (!Control::write(p, value))
-        return false;
-    if (p.startsWith(QLatin1String("Font")))
-        fit();
-    return true;
+    // Each change is drawn; one that changes the text or how it flows sizes
+    // the label again first.
+    const auto redraw = [](auto change, bool refits) {
+        return [change, refits](Label &l, const QVariant &v) {
+            change(l, v);
+            if (refits)
+                l.fit();
+            l.widget()->update();
+        };
+    };
+    static const PropertyTable<Label> table{
+        {"Caption", Takes::text(), [](const Label &l) { return l.m_caption; },
+         redraw([](Label &l, const QVariant &v) { l.m_caption = v.toString(); }, true)},
+        {"Alignment", Takes::integer(0, 2), [](const Label &l) { return l.m_alignment; },
+         redraw([](Label &l, const QVariant &v) { l.m_alignment = v.toInt(); }, false)},
+        {"AutoSize", Takes::flag(), [](const Label &l) { return l.m_autoSize; },
+         redraw([](Label &l, const QVariant &v) { l.m_autoSize = v.toBool(); }, true)},
+        {"WordWrap", Takes::flag(), [](const Label &l) { return l.m_wordWrap; },
+         redraw([](Label &l, const QVariant &v) { l.m_wordWrap = v.toBool(); }, true)},
+        {"BackStyle", Takes::integer(0, 1), [](const Label &l) { return l.m_opaque ? 1 : 0; },
+         redraw(
+             [](Label &l, const QVariant &v) {
+                 l.m_opaque = v.toInt() == 1;
+                 l.widget()->setAutoFillBackground(l.m_opaque);
+             },
+             false)},
+    };
+    return table;
 }
 
 } // namespace strumkin::forms

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/control.h"
+#include "forms/kinded.h"
 
 #include <QColor>
 
@@ -10,11 +10,10 @@ namespace strumkin::forms {
 
 // A caption drawn on the window: transparent or opaque, aligned, wrapped in
 // its box, or sized to its text.
-class Label : public Control {
+class Label : public Kinded<Label> {
 public:
     Label(Form &form, QString kind, QString name, Control *container);
 
-    [[nodiscard]] QWidget *widget() const override { return m_widget; }
     [[nodiscard]] const QString &caption() const { return m_caption; }
 
     // Draws the label's content into its box; a kind that draws something
@@ -36,9 +35,9 @@ public:
     // Takes note of the designed width, which wrapped text keeps.
     void loaded() override;
 
+    [[nodiscard]] static const PropertyTable<Label> &properties();
+
 protected:
-    std::optional<QVariant> read(const QString &property) const override;
-    bool write(const QString &property, const QVariant &value) override;
     bool acceptsSize() const override { return !m_autoSize; }
     // How the caption is drawn in its box.
     [[nodiscard]] int textFlags() const;
@@ -48,10 +47,10 @@ protected:
     [[nodiscard]] QRectF wrapBox(const QRectF &box) const;
     // Sizes the label to its content when it sizes itself.
     void fit();
+    void fontChanged() override { fit(); }
     [[nodiscard]] bool opaque() const { return m_opaque; }
 
 private:
-    QWidget *m_widget;
     QString m_caption;
     int m_alignment = 0;
     bool m_autoSize = false;

@@ -1,41 +1,21 @@
 #include "forms/line.h"
 
+#include "forms/drawnwidget.h"
 #include "forms/form.h"
 #include "forms/values.h"
 
 #include <QPainter>
-#include <QWidget>
 
 namespace strumkin::forms {
 
-namespace {
-
-class LineWidget final : public QWidget {
-public:
-    LineWidget(const Line &owner, QWidget *parent) : QWidget(parent), m_owner(owner)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.setPen(QPen(m_owner.color(), m_owner.lineWidth(), Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(m_owner.pixelEnds());
-    }
-
-private:
-    const Line &m_owner;
-};
-
-} // namespace
-
 Line::Line(Form &form, QString kind, QString name, Control *container)
-    : Control(form, std::move(kind), std::move(name), container),
-      m_widget(
-          new LineWidget(*this, container != nullptr ? container->childArea() : form.clientArea()))
-{}
+    : Kinded(form, std::move(kind), std::move(name), container)
+{
+    makeWidget<DrawnWidget>([this](QPainter &painter, const QRect &) {
+        painter.setPen(QPen(m_color, m_width, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(pixelEnds());
+    });
+}
 
 QLineF Line::pixelEnds() const
 {
@@ -53,62 +33,45 @@ void Line::applyGeometry()
     // The widget covers the line's bounding box with room for its pen.
     const QRect box = toPixels(QRectF(m_ends.p1(), m_ends.p2()).normalized());
     const int pad = m_width;
-    m_widget->setGeometry(box.adjusted(-pad, -pad, pad + 1, pad + 1));
-    m_widget->update();
+    widget()->setGeometry(box.adjusted(-pad, -pad, pad + 1, pad + 1));
+    widget()->update();
 }
 
-std::optional<QVariant> Line::read(const QString &p) const
+const PropertyTable<Line> &Line::properties()
 {
-    if (p == QLatin1String("X1"))
-        return m_ends.x1();
-    if (p == QLatin1String("Y1"))
-        return m_ends.y1();
-    if (p == QLatin1String("X2"))
-        return m_ends.x2();
-    if (p == QLatin1String("Y2"))
-        return m_ends.y2();
-    if (p == QLatin1String("BorderColor"))
-        return m_color;
-    if (p == QLatin1String("BorderWidth"))
-        return m_width;
-    return Control::read(p);
-}
-
-bool Line::write(const QString &p, const QVariant &value)
-{
-    if (p == QLatin1String("X1") || p == QLatin1String("Y1") || p == QLatin1String("X2") ||
-        p == QLatin1String("Y2")) {
-        const auto number = toNumber(value);
-        if (!number)
-            return false;
-        if (p == QLatin1String("X1"))
-            m_ends.setP1({*number, m_ends.y1()});
-        else if (p == QLatin1String("Y1"))
-            m_ends.setP1({m_ends.x1(), *number});
-        else if (p == QLatin1String("X2"))
-            m_ends.setP2({*number, m_ends.y2()});
-        else
-            m_ends.setP2({m_ends.x2(), *number});
-        applyGeometry();
-        return true;
-    }
-    if (p == QLatin1String("BorderColor")) {
-        const auto color = toColor(value);
-        if (!color)
-            return false;
-        m_color = *color;
-        m_widget->update();
-        return true;
-    }
-    if (p == QLatin1String("BorderWidth")) {
-        const auto width = toInteger(value);
-        if (!width || *width < 1 || *width > 8192)
-            return false;
-        m_width = *width;
-        applyGeometry();
-        return true;
-    }
-    return Control::write(p, value);
+    using P = Property<Line>;
+    // X or Y of the first or the second end point; the widget moves with it.
+    const auto end = [](const char *name, bool first, bool across) {
+        return P(
+            name, Takes::number(),
+            [=](const Line &l) {
+                const QPointF point = first ? l.m_ends.p1() : l.m_ends.p2();
+                return across ? point.x() : point.y();
+            },
+            [=](Line &l, const QVariant &v) {
+                QPointF point = first ? l.m_ends.p1() : l.m_ends.p2();
+                (across ? point.rx() : point.ry()) = v.toDouble();
+                first ? l.m_ends.setP1(point) : l.m_ends.setP2(point);
+                l.applyGeometry();
+            });
+    };
+    static const PropertyTable<Line> table{
+        end("X1", true, true),
+        end("Y1", true, false),
+        end("X2", false, true),
+        end("Y2", false, false),
+        {"BorderColor", Takes::color(), [](const Line &l) { return l.m_color; },
+         [](Line &l, const QVariant &v) {
+             l.m_color = v.value<QColor>();
+             l.widget()->update();
+         }},
+        {"BorderWidth", Takes::integer(1, 8192), [](const Line &l) { return l.m_width; },
+         [](Line &l, const QVariant &v) {
+             l.m_width = v.toInt();
+             l.applyGeometry();
+         }},
+    };
+    return table;
 }
 
 } // namespace strumkin::forms

@@ -10,7 +10,7 @@
 namespace strumkin::forms {
 
 MenuItem::MenuItem(Form &form, QString name, MenuItem *parent, bool holdsItems)
-    : Control(form, QStringLiteral("menu"), std::move(name), nullptr)
+    : Kinded(form, QStringLiteral("menu"), std::move(name), nullptr)
 {
     QWidget *owner = parent != nullptr ? static_cast<QWidget *>(parent->menu()) : form.menuBar();
     if (holdsItems) {
@@ -23,46 +23,33 @@ MenuItem::MenuItem(Form &form, QString name, MenuItem *parent, bool holdsItems)
     owner->addAction(m_action);
 }
 
-std::optional<QVariant> MenuItem::read(const QString &p) const
+void MenuItem::setCaption(const QString &caption)
 {
-    if (p == QLatin1String("Name"))
-        return name();
-    if (p == QLatin1String("Caption"))
-        return m_caption;
-    if (p == QLatin1String("Enabled"))
-        return m_action->isEnabled();
-    if (p == QLatin1String("Visible"))
-        return m_action->isVisible();
-    if (p == QLatin1String("Checked"))
-        return m_action->isChecked();
-    return std::nullopt;
+    m_caption = caption;
+    // A separator's text would be drawn as a section title beside its line.
+    const bool separator = m_caption == QLatin1String("-");
+    m_action->setSeparator(separator);
+    m_action->setText(separator ? QString() : m_caption);
+    if (m_menu != nullptr)
+        m_menu->setTitle(m_caption);
 }
 
-bool MenuItem::write(const QString &p, const QVariant &value)
+const PropertyTable<MenuItem> &MenuItem::properties()
 {
-    if (p == QLatin1String("Caption")) {
-        m_caption = value.toString();
-        // A separator's text would be drawn as a section title beside its line.
-        const bool separator = m_caption == QLatin1String("-");
-        m_action->setSeparator(separator);
-        m_action->setText(separator ? QString() : m_caption);
-        if (m_menu != nullptr)
-            m_menu->setTitle(m_caption);
-        return true;
-    }
-    const auto flag = toFlag(value);
-    if (!flag)
-        return false;
-    if (p == QLatin1String("Enabled"))
-        m_action->setEnabled(*flag);
-    else if (p == QLatin1String("Visible"))
-        m_action->setVisible(*flag);
-    else if (p == QLatin1String("Checked")) {
-        m_action->setCheckable(true);
-        m_action->setChecked(*flag);
-    } else
-        return false;
-    return true;
+    static const PropertyTable<MenuItem> table{
+        {"Caption", Takes::text(), [](const MenuItem &m) { return m.m_caption; },
+         [](MenuItem &m, const QVariant &v) { m.setCaption(v.toString()); }},
+        {"Enabled", Takes::flag(), [](const MenuItem &m) { return m.m_action->isEnabled(); },
+         [](MenuItem &m, const QVariant &v) { m.m_action->setEnabled(v.toBool()); }},
+        {"Visible", Takes::flag(), [](const MenuItem &m) { return m.m_action->isVisible(); },
+         [](MenuItem &m, const QVariant &v) { m.m_action->setVisible(v.toBool()); }},
+        {"Checked", Takes::flag(), [](const MenuItem &m) { return m.m_action->isChecked(); },
+         [](MenuItem &m, const QVariant &v) {
+             m.m_action->setCheckable(true);
+             m.m_action->setChecked(v.toBool());
+         }},
+    };
+    return table;
 }
 
 } // namespace strumkin::forms

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/control.h"
+#include "forms/kinded.h"
 
 class QAction;
 class QMenu;
@@ -9,7 +9,7 @@ namespace strumkin::forms {
 
 // A menu item: a command, a separator (caption "-"), or, when it holds
 // items of its own, a sub-menu. It has no position or size.
-class MenuItem final : public Control {
+class MenuItem final : public Kinded<MenuItem> {
 public:
     // The item goes into its parent item's sub-menu, or onto the window's
     // menu bar when it has no parent.
@@ -18,12 +18,14 @@ public:
     [[nodiscard]] QAction *action() const { return m_action; }
     [[nodiscard]] QMenu *menu() const { return m_menu; }
 
+    [[nodiscard]] static const PropertyTable<MenuItem> &properties();
+
 protected:
-    std::optional<QVariant> read(const QString &property) const override;
-    bool write(const QString &property, const QVariant &value) override;
     bool hasPosition() const override { return false; }
 
 private:
+    void setCaption(const QString &caption);
+
     QAction *m_action;
     QMenu *m_menu = nullptr;
     QString m_caption;

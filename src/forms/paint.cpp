@@ -2,7 +2,6 @@
 
 #include "forms/control.h"
 #include "forms/form.h"
-#include "forms/units.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -37,10 +36,8 @@ void paintClientArea(const Form &form, QPainter &painter, const QRectF &target)
     const QSizeF units = form.scaleSize();
     if (units.isEmpty() || target.isEmpty())
         return;
-    const Scale s = form.scale();
-    const double pixelsX = form.dpiX() / TwipsPerInch * s.twipsPerUnitX;
-    const double pixelsY = form.dpiY() / TwipsPerInch * s.twipsPerUnitY;
-    const QSizeF client(units.width() * pixelsX, units.height() * pixelsY);
+    const QSizeF pixels = form.pixelsPerUnit();
+    const QSizeF client(units.width() * pixels.width(), units.height() * pixels.height());
     const double scale =
         std::min(target.width() / client.width(), target.height() / client.height());
 
@@ -59,8 +56,8 @@ void paintClientArea(const Form &form, QPainter &painter, const QRectF &target)
             continue;
         const QRectF g = control->geometry();
         const QRect box = onScreen(*control);
-        const double scaleX = g.width() != 0.0 ? box.width() / g.width() : pixelsX;
-        const double scaleY = g.height() != 0.0 ? box.height() / g.height() : pixelsY;
+        const double scaleX = g.width() != 0.0 ? box.width() / g.width() : pixels.width();
+        const double scaleY = g.height() != 0.0 ? box.height() / g.height() : pixels.height();
         control->paintOnto(painter,
                            QPointF(box.left() - g.left() * scaleX, box.top() - g.top() * scaleY),
                            scaleX, scaleY);

@@ -46,14 +46,14 @@ private:
 } // namespace
 
 Picture::Picture(Form &form, QString kind, QString name, Control *container)
-    : Control(form, std::move(kind), std::move(name), container),
-      m_widget(new PictureWidget(*this, container != nullptr ? container->childArea()
-                                                             : form.clientArea())),
+    : Kinded(form, std::move(kind), std::move(name), container),
       m_isImage(this->kind() == QLatin1String("image"))
 {
-    m_widget->setAutoFillBackground(!m_isImage);
+    QWidget *box = makeWidget<PictureWidget>(*this);
+    box->setAutoFillBackground(!m_isImage);
+    // A picture box can hold the focus; an image cannot.
     if (!m_isImage)
-        m_widget->setFocusPolicy(Qt::StrongFocus);
+        box->setFocusPolicy(Qt::StrongFocus);
 }
 
 QSizeF Picture::ownPixels() const
@@ -64,9 +64,9 @@ QSizeF Picture::ownPixels() const
 
 QSizeF Picture::ownUnits() const
 {
-    const Scale s = form().scale();
-    return {m_picture.width() * TwipsPerInch / DesignDpi / s.twipsPerUnitX,
-            m_picture.height() * TwipsPerInch / DesignDpi / s.twipsPerUnitY};
+    const QSizeF own = ownPixels();
+    const QSizeF scale = form().pixelsPerUnit();
+    return {own.width() / scale.width(), own.height() / scale.height()};
 }
 
 void Picture::click()
@@ -97,51 +97,42 @@ void Picture::fit()
     setGeometryUnits(g);
 }
 
-std::optional<QVariant> Picture::read(const QString &p) const
+const PropertyTable<Picture> &Picture::properties()
 {
-    if (p == QLatin1String("Picture"))
-        return m_picture;
-    if (!m_isImage && p == QLatin1String("AutoSize"))
-        return m_autoSize;
-    if (m_isImage && p == QLatin1String("Stretch"))
-        return m_stretch;
-    if (p == QLatin1String("BorderStyle"))
-        return m_border ? 1 : 0;
-    return Control::read(p);
-}
-
-bool Picture::write(const QString &p, const QVariant &value)
-{
-    if (p == QLatin1String("Picture")) {
-        QImage picture = pictureFrom(value);
-        if (picture.isNull())
-            return false;
-        m_picture = std::move(picture);
-        fit();
-        m_widget->update();
-        return true;
-    }
-    if ((!m_isImage && p == QLatin1String("AutoSize")) ||
-        (m_isImage && p == QLatin1String("Stretch"))) {
-        const auto flag = toFlag(value);
-        if (!flag)
-            return false;
-        (m_isImage ? m_stretch : m_autoSize) = *flag;
-        fit();
-        m_widget->update();
-        return true;
-    }
-    if (p == QLatin1String("BorderStyle")) {
-        const auto style = toInteger(value);
-        if (!style || (*style != 0 && *style != 1))
-            return false;
-        m_border = *style == 1;
-        m_widget->update();
-        return true;
-    }
-    if (m_isImage && p == QLatin1String("BackColor"))
-        return false;
-    return Control::write(p, value);
+    const auto image = [](const Picture &p) { return p.m_isImage; };
+    const auto box = [](const Picture &p) { return !p.m_isImage; };
+    const auto refit = [](bool Picture::*flag) {
+        return [flag](Picture &p, const QVariant &v) {
+            p.*flag = v.toBool();
+            p.fit();
+            p.widget()->update();
+        };
+    };
+    static const PropertyTable<Picture> table{
+        {"Picture", Takes::anything(), [](const Picture &p) { return p.m_picture; },
+         [](Picture &p, const QVariant &v) {
+             QImage picture = pictureFrom(v);
+             if (picture.isNull())
+                 return false;
+             p.m_picture = std::move(picture);
+             p.fit();
+             p.widget()->update();
+             return true;
+         }},
+        {"AutoSize", Takes::flag(), [](const Picture &p) { return p.m_autoSize; },
+         refit(&Picture::m_autoSize), box},
+        {"Stretch", Takes::flag(), [](const Picture &p) { return p.m_stretch; },
+         refit(&Picture::m_stretch), image},
+        {"BorderStyle", Takes::integer(0, 1), [](const Picture &p) { return p.m_border ? 1 : 0; },
+         [](Picture &p, const QVariant &v) {
+             p.m_border = v.toInt() == 1;
+             p.widget()->update();
+         }},
+        // An image is transparent.
+        {"BackColor", Takes::anything(), nullptr, [](Picture &, const QVariant &) { return false; },
+         image},
+    };
+    return table;
 }
 
 } // namespace strumkin::forms

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/control.h"
+#include "forms/kinded.h"
 
 #include <QImage>
 
@@ -10,13 +10,10 @@ namespace strumkin::forms {
 // corner, on its background colour, optionally sizing itself to the picture)
 // or an image ("image": transparent, the picture stretched to its box or the
 // box sized to the picture).
-class Picture final : public Control {
+class Picture final : public Kinded<Picture> {
 public:
     Picture(Form &form, QString kind, QString name, Control *container);
 
-    [[nodiscard]] QWidget *widget() const override { return m_widget; }
-    // A picture box can hold the focus; an image cannot.
-    [[nodiscard]] bool takesFocus() const override { return !m_isImage; }
     [[nodiscard]] const QImage &picture() const { return m_picture; }
     [[nodiscard]] bool isImage() const { return m_isImage; }
     [[nodiscard]] bool stretch() const { return m_stretch; }
@@ -27,15 +24,12 @@ public:
     void paintOnto(QPainter &painter, const QPointF &origin, double scaleX,
                    double scaleY) const override;
 
-protected:
-    std::optional<QVariant> read(const QString &property) const override;
-    bool write(const QString &property, const QVariant &value) override;
+    [[nodiscard]] static const PropertyTable<Picture> &properties();
 
 private:
     [[nodiscard]] QSizeF ownUnits() const;
     void fit();
 
-    QWidget *m_widget;
     QImage m_picture;
     bool m_isImage;
     bool m_autoSize = false;

@@ -1,108 +1,69 @@
 #include "forms/shape.h"
 
+#include "forms/drawnwidget.h"
 #include "forms/form.h"
 #include "forms/values.h"
 
 #include <QPainter>
-#include <QWidget>
 
 namespace strumkin::forms {
 
-namespace {
-
-class ShapeWidget final : public QWidget {
-public:
-    ShapeWidget(const Shape &owner, QWidget *parent) : QWidget(parent), m_owner(owner)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const int pen = std::max(1, m_owner.borderWidth());
-        painter.setPen(QPen(m_owner.borderColor(), pen));
-        painter.setBrush(m_owner.filled() ? QBrush(m_owner.fillColor()) : QBrush(Qt::NoBrush));
-        QRectF box = QRectF(rect()).adjusted(pen / 2.0, pen / 2.0, -pen / 2.0, -pen / 2.0);
-        const Shape::Kind kind = m_owner.shape();
-        if (kind == Shape::Square || kind == Shape::Circle || kind == Shape::RoundedSquare) {
-            const double side = std::min(box.width(), box.height());
-            box = QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
-        }
-        switch (kind) {
-        case Shape::Oval:
-        case Shape::Circle:
-            painter.drawEllipse(box);
-            break;
-        case Shape::RoundedRectangle:
-        case Shape::RoundedSquare: {
-            const double radius = std::min(box.width(), box.height()) / 6.0;
-            painter.drawRoundedRect(box, radius, radius);
-            break;
-        }
-        default:
-            painter.drawRect(box);
-        }
-    }
-
-private:
-    const Shape &m_owner;
-};
-
-} // namespace
-
 Shape::Shape(Form &form, QString kind, QString name, Control *container)
-    : Control(form, std::move(kind), std::move(name), container),
-      m_widget(
-          new ShapeWidget(*this, container != nullptr ? container->childArea() : form.clientArea()))
-{}
-
-std::optional<QVariant> Shape::read(const QString &p) const
+    : Kinded(form, std::move(kind), std::move(name), container)
 {
-    if (p == QLatin1String("Shape"))
-        return static_cast<int>(m_shape);
-    if (p == QLatin1String("BorderColor"))
-        return m_borderColor;
-    if (p == QLatin1String("BorderWidth"))
-        return m_borderWidth;
-    if (p == QLatin1String("FillStyle"))
-        return m_filled ? 0 : 1;
-    if (p == QLatin1String("FillColor"))
-        return m_fillColor;
-    return Control::read(p);
+    makeWidget<DrawnWidget>([this](QPainter &painter, const QRect &rect) { draw(painter, rect); });
 }
 
-bool Shape::write(const QString &p, const QVariant &value)
+void Shape::draw(QPainter &painter, const QRect &rect) const
 {
-    if (p == QLatin1String("BorderColor") || p == QLatin1String("FillColor")) {
-        const auto color = toColor(value);
-        if (!color)
-            return false;
-        (p == QLatin1String("BorderColor") ? m_borderColor : m_fillColor) = *color;
-        m_widget->update();
-        return true;
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int pen = std::max(1, m_borderWidth);
+    painter.setPen(QPen(m_borderColor, pen));
+    painter.setBrush(m_filled ? QBrush(m_fillColor) : QBrush(Qt::NoBrush));
+    QRectF box = QRectF(rect).adjusted(pen / 2.0, pen / 2.0, -pen / 2.0, -pen / 2.0);
+    if (m_shape == Square || m_shape == Circle || m_shape == RoundedSquare) {
+        const double side = std::min(box.width(), box.height());
+        box = QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
     }
-    const auto number = toInteger(value);
-    if (p == QLatin1String("Shape")) {
-        if (!number || *number < Rectangle || *number > RoundedSquare)
-            return false;
-        m_shape = static_cast<Kind>(*number);
-    } else if (p == QLatin1String("BorderWidth")) {
-        if (!number || *number < 1 || *number > 8192)
-            return false;
-        m_borderWidth = *number;
-    } else if (p == QLatin1String("FillStyle")) {
+    switch (m_shape) {
+    case Oval:
+    case Circle:
+        painter.drawEllipse(box);
+        break;
+    case RoundedRectangle:
+    case RoundedSquare: {
+        const double radius = std::min(box.width(), box.height()) / 6.0;
+        painter.drawRoundedRect(box, radius, radius);
+        break;
+    }
+    default:
+        painter.drawRect(box);
+    }
+}
+
+const PropertyTable<Shape> &Shape::properties()
+{
+    const auto redraw = [](auto change) {
+        return [change](Shape &s, const QVariant &v) {
+            change(s, v);
+            s.widget()->update();
+        };
+    };
+    static const PropertyTable<Shape> table{
+        {"Shape", Takes::integer(Rectangle, RoundedSquare),
+         [](const Shape &s) { return static_cast<int>(s.m_shape); },
+         redraw([](Shape &s, const QVariant &v) { s.m_shape = static_cast<Kind>(v.toInt()); })},
+        {"BorderColor", Takes::color(), [](const Shape &s) { return s.m_borderColor; },
+         redraw([](Shape &s, const QVariant &v) { s.m_borderColor = v.value<QColor>(); })},
+        {"BorderWidth", Takes::integer(1, 8192), [](const Shape &s) { return s.m_borderWidth; },
+         redraw([](Shape &s, const QVariant &v) { s.m_borderWidth = v.toInt(); })},
         // Solid (0) or transparent (1); hatched fills are not used.
-        if (!number || (*number != 0 && *number != 1))
-            return false;
-        m_filled = *number == 0;
-    } else {
-        return Control::write(p, value);
-    }
-    m_widget->update();
-    return true;
+        {"FillStyle", Takes::integer(0, 1), [](const Shape &s) { return s.m_filled ? 0 : 1; },
+         redraw([](Shape &s, const QVariant &v) { s.m_filled = v.toInt() == 0; })},
+        {"FillColor", Takes::color(), [](const Shape &s) { return s.m_fillColor; },
+         redraw([](Shape &s, const QVariant &v) { s.m_fillColor = v.value<QColor>(); })},
+    };
+    return table;
 }
 
 } // namespace strumkin::forms

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/control.h"
+#include "forms/kinded.h"
 
 #include <QColor>
 
@@ -8,25 +8,17 @@ namespace strumkin::forms {
 
 // A drawn shape: rectangle, square, oval, circle, rounded rectangle or
 // rounded square, outlined in its border colour and width, filled or not.
-class Shape final : public Control {
+class Shape final : public Kinded<Shape> {
 public:
     enum Kind { Rectangle, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
 
     Shape(Form &form, QString kind, QString name, Control *container);
 
-    [[nodiscard]] QWidget *widget() const override { return m_widget; }
-    [[nodiscard]] Kind shape() const { return m_shape; }
-    [[nodiscard]] QColor borderColor() const { return m_borderColor; }
-    [[nodiscard]] int borderWidth() const { return m_borderWidth; }
-    [[nodiscard]] bool filled() const { return m_filled; }
-    [[nodiscard]] QColor fillColor() const { return m_fillColor; }
-
-protected:
-    std::optional<QVariant> read(const QString &property) const override;
-    bool write(const QString &property, const QVariant &value) override;
+    [[nodiscard]] static const PropertyTable<Shape> &properties();
 
 private:
-    QWidget *m_widget;
+    void draw(QPainter &painter, const QRect &rect) const;
+
     Kind m_shape = Rectangle;
     QColor m_borderColor = Qt::black;
     QColor m_fillColor = Qt::black;

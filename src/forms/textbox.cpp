@@ -8,8 +8,8 @@
 namespace strumkin::forms {
 
 TextBox::TextBox(Form &form, QString kind, QString name, Control *container)
-    : Control(form, std::move(kind), std::move(name), container),
-      m_edit(new QPlainTextEdit(container != nullptr ? container->childArea() : form.clientArea()))
+    : Kinded(form, std::move(kind), std::move(name), container),
+      m_edit(makeWidget<QPlainTextEdit>())
 {
     m_edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -22,59 +22,39 @@ TextBox::TextBox(Form &form, QString kind, QString name, Control *container)
     });
 }
 
-QWidget *TextBox::widget() const
+void TextBox::setText(const QString &text)
 {
-    return m_edit;
+    m_text = text;
+    m_settingText = true;
+    m_edit->setPlainText(QString(m_text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    m_settingText = false;
+    raise(Event::Change);
 }
 
-std::optional<QVariant> TextBox::read(const QString &p) const
+const PropertyTable<TextBox> &TextBox::properties()
 {
-    if (p == QLatin1String("Text"))
-        return m_text;
-    if (p == QLatin1String("MultiLine"))
-        return true;
-    if (p == QLatin1String("ScrollBars"))
-        return m_scrollBars;
-    if (p == QLatin1String("Locked"))
-        return m_edit->isReadOnly();
-    return Control::read(p);
-}
-
-bool TextBox::write(const QString &p, const QVariant &value)
-{
-    if (p == QLatin1String("Text")) {
-        m_text = value.toString();
-        m_settingText = true;
-        m_edit->setPlainText(QString(m_text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-        m_settingText = false;
-        raise(Event::Change);
-        return true;
-    }
-    if (p == QLatin1String("MultiLine")) {
+    static const PropertyTable<TextBox> table{
+        {"Text", Takes::text(), [](const TextBox &t) { return t.m_text; },
+         [](TextBox &t, const QVariant &v) { t.setText(v.toString()); }},
         // Every text box of the program holds several lines.
-        return toFlag(value) == true;
-    }
-    if (p == QLatin1String("ScrollBars")) {
-        const auto bars = toInteger(value);
-        if (!bars || *bars < 0 || *bars > 3)
-            return false;
-        m_scrollBars = *bars;
-        m_edit->setHorizontalScrollBarPolicy((*bars & 1) != 0 ? Qt::ScrollBarAlwaysOn
-                                                              : Qt::ScrollBarAlwaysOff);
-        m_edit->setVerticalScrollBarPolicy((*bars & 2) != 0 ? Qt::ScrollBarAlwaysOn
-                                                            : Qt::ScrollBarAlwaysOff);
-        m_edit->setLineWrapMode((*bars & 1) != 0 ? QPlainTextEdit::NoWrap
-                                                 : QPlainTextEdit::WidgetWidth);
-        return true;
-    }
-    if (p == QLatin1String("Locked")) {
-        const auto flag = toFlag(value);
-        if (!flag)
-            return false;
-        m_edit->setReadOnly(*flag);
-        return true;
-    }
-    return Control::write(p, value);
+        {"MultiLine", Takes{Takes::Flag, 1}, [](const TextBox &) { return true; },
+         [](TextBox &, const QVariant &) {}},
+        {"ScrollBars", Takes::integer(0, 3), [](const TextBox &t) { return t.m_scrollBars; },
+         [](TextBox &t, const QVariant &v) {
+             t.m_scrollBars = v.toInt();
+             const bool across = (t.m_scrollBars & 1) != 0;
+             const bool down = (t.m_scrollBars & 2) != 0;
+             t.m_edit->setHorizontalScrollBarPolicy(across ? Qt::ScrollBarAlwaysOn
+                                                           : Qt::ScrollBarAlwaysOff);
+             t.m_edit->setVerticalScrollBarPolicy(down ? Qt::ScrollBarAlwaysOn
+                                                       : Qt::ScrollBarAlwaysOff);
+             t.m_edit->setLineWrapMode(across ? QPlainTextEdit::NoWrap
+                                              : QPlainTextEdit::WidgetWidth);
+         }},
+        {"Locked", Takes::flag(), [](const TextBox &t) { return t.m_edit->isReadOnly(); },
+         [](TextBox &t, const QVariant &v) { t.m_edit->setReadOnly(v.toBool()); }},
+    };
+    return table;
 }
 
 } // namespace strumkin::forms

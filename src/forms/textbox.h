@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/control.h"
+#include "forms/kinded.h"
 
 class QPlainTextEdit;
 
@@ -8,19 +8,17 @@ namespace strumkin::forms {
 
 // A multi-line text box. Its Text is kept exactly as set, line ends included,
 // until the user edits it.
-class TextBox final : public Control {
+class TextBox final : public Kinded<TextBox> {
 public:
     TextBox(Form &form, QString kind, QString name, Control *container);
 
-    [[nodiscard]] QWidget *widget() const override;
-    [[nodiscard]] bool takesFocus() const override { return true; }
     [[nodiscard]] const QString &text() const { return m_text; }
 
-protected:
-    std::optional<QVariant> read(const QString &property) const override;
-    bool write(const QString &property, const QVariant &value) override;
+    [[nodiscard]] static const PropertyTable<TextBox> &properties();
 
 private:
+    void setText(const QString &text);
+
     QPlainTextEdit *m_edit;
     QString m_text;
     int m_scrollBars = 0;

@@ -8,7 +8,7 @@
 namespace strumkin::forms {
 
 Timer::Timer(Form &form, QString kind, QString name, Control *container)
-    : Control(form, std::move(kind), std::move(name), container), m_timer(new QTimer(&form))
+    : Kinded(form, std::move(kind), std::move(name), container), m_timer(new QTimer(&form))
 {
     QObject::connect(m_timer, &QTimer::timeout, m_timer, [this] { tick(); });
 }
@@ -36,34 +36,21 @@ void Timer::restart()
         m_timer->stop();
 }
 
-std::optional<QVariant> Timer::read(const QString &p) const
+const PropertyTable<Timer> &Timer::properties()
 {
-    if (p == QLatin1String("Interval"))
-        return m_interval;
-    if (p == QLatin1String("Enabled"))
-        return m_enabled;
-    return Control::read(p);
-}
-
-bool Timer::write(const QString &p, const QVariant &value)
-{
-    if (p == QLatin1String("Interval")) {
-        const auto interval = toInteger(value);
-        if (!interval || *interval < 0 || *interval > 65535)
-            return false;
-        m_interval = *interval;
-        restart();
-        return true;
-    }
-    if (p == QLatin1String("Enabled")) {
-        const auto flag = toFlag(value);
-        if (!flag)
-            return false;
-        m_enabled = *flag;
-        restart();
-        return true;
-    }
-    return Control::write(p, value);
+    static const PropertyTable<Timer> table{
+        {"Interval", Takes::integer(0, 65535), [](const Timer &t) { return t.m_interval; },
+         [](Timer &t, const QVariant &v) {
+             t.m_interval = v.toInt();
+             t.restart();
+         }},
+        {"Enabled", Takes::flag(), [](const Timer &t) { return t.m_enabled; },
+         [](Timer &t, const QVariant &v) {
+             t.m_enabled = v.toBool();
+             t.restart();
+         }},
+    };
+    return table;
 }
 
 } // namespace strumkin::forms

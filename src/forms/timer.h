@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/control.h"
+#include "forms/kinded.h"
 
 class QTimer;
 
@@ -9,7 +9,7 @@ namespace strumkin::forms {
 // A timer: raises Timer every Interval milliseconds while Enabled and the
 // interval is not 0. It has a position on the design and nothing else of a
 // visible control.
-class Timer final : public Control {
+class Timer final : public Kinded<Timer> {
 public:
     Timer(Form &form, QString kind, QString name, Control *container);
 
@@ -19,9 +19,9 @@ public:
     // Raises one tick now, as the running timer would.
     void tick();
 
+    [[nodiscard]] static const PropertyTable<Timer> &properties();
+
 protected:
-    std::optional<QVariant> read(const QString &property) const override;
-    bool write(const QString &property, const QVariant &value) override;
     bool hasPosition() const override { return true; }
     bool acceptsSize() const override { return false; }
 

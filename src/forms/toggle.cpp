@@ -11,30 +11,16 @@
 
 namespace strumkin::forms {
 
-namespace {
-QAbstractButton *makeButton(bool check, QWidget *parent)
-{
-    if (check)
-        return new QCheckBox(parent);
-    return new QRadioButton(parent);
-}
-} // namespace
-
 Toggle::Toggle(Form &form, QString kind, QString name, Control *container)
-    : Control(form, std::move(kind), std::move(name), container),
-      m_button(makeButton(this->kind() == QLatin1String("check"),
-                          container != nullptr ? container->childArea() : form.clientArea())),
+    : Kinded(form, std::move(kind), std::move(name), container),
       m_isCheck(this->kind() == QLatin1String("check"))
 {
+    m_button = m_isCheck ? static_cast<QAbstractButton *>(makeWidget<QCheckBox>())
+                         : makeWidget<QRadioButton>();
     QObject::connect(m_button, &QAbstractButton::toggled, m_button, [this](bool on) {
         if (m_isCheck || on)
             raise(Event::Click);
     });
-}
-
-QWidget *Toggle::widget() const
-{
-    return m_button;
 }
 
 QRect Toggle::markBox() const
@@ -46,48 +32,35 @@ QRect Toggle::markBox() const
                                              &option, m_button);
 }
 
-std::optional<QVariant> Toggle::read(const QString &p) const
+const PropertyTable<Toggle> &Toggle::properties()
 {
-    if (p == QLatin1String("Caption"))
-        return m_button->text();
-    if (p == QLatin1String("Value")) {
-        if (m_isCheck)
-            return m_button->isChecked() ? 1 : 0;
-        return m_button->isChecked();
-    }
-    return Control::read(p);
-}
-
-bool Toggle::write(const QString &p, const QVariant &value)
-{
-    if (p == QLatin1String("Caption")) {
-        m_button->setText(value.toString());
-        return true;
-    }
-    if (p == QLatin1String("Value")) {
-        const auto flag = m_isCheck ? std::optional<bool>() : toFlag(value);
-        const auto state = m_isCheck ? toInteger(value) : std::optional<int>();
-        if (m_isCheck && (!state || *state < 0 || *state > 1))
-            return false;
-        if (!m_isCheck && !flag)
-            return false;
-        m_button->setChecked(m_isCheck ? *state == 1 : *flag);
-        return true;
-    }
-    if (p == QLatin1String("BackColor")) {
+    static const PropertyTable<Toggle> table{
+        {"Caption", Takes::text(), [](const Toggle &t) { return t.m_button->text(); },
+         [](Toggle &t, const QVariant &v) { t.m_button->setText(v.toString()); }},
+        // A check box's Value is 0 or 1, an option's true or false.
+        {"Value", Takes::anything(),
+         [](const Toggle &t) {
+             const bool on = t.m_button->isChecked();
+             return t.m_isCheck ? QVariant(on ? 1 : 0) : QVariant(on);
+         },
+         [](Toggle &t, const QVariant &v) {
+             const auto on = (t.m_isCheck ? Takes::integer(0, 1) : Takes::flag()).convert(v);
+             if (on)
+                 t.m_button->setChecked(on->toInt() == 1);
+             return on.has_value();
+         }},
         // The colour behind the box and caption; the box itself stays the
         // colour of a box to tick, or a black one would vanish on black.
-        const auto color = toColor(value);
-        if (!color)
-            return false;
-        QPalette palette = m_button->palette();
-        palette.setColor(QPalette::Window, *color);
-        palette.setColor(QPalette::Button, *color);
-        m_button->setPalette(palette);
-        m_button->setAutoFillBackground(true);
-        return true;
-    }
-    return Control::write(p, value);
+        {"BackColor", Takes::color(), nullptr,
+         [](Toggle &t, const QVariant &v) {
+             QPalette palette = t.m_button->palette();
+             palette.setColor(QPalette::Window, v.value<QColor>());
+             palette.setColor(QPalette::Button, v.value<QColor>());
+             t.m_button->setPalette(palette);
+             t.m_button->setAutoFillBackground(true);
+         }},
+    };
+    return table;
 }
 
 } // namespace strumkin::forms

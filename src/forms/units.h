@@ -1,10 +1,12 @@
 #pragma once
 
+#include "platform/twips.h"
+
 #include <cmath>
 
 namespace strumkin::forms {
 
-inline constexpr double TwipsPerInch = 1440.0;
+using platform::TwipsPerInch;
 // The resolution the designs, and the pictures they show, were made at: a
 // picture pixel is 12 twips, so a picture keeps its share of its box at any
 // logical resolution.

@@ -82,4 +82,30 @@ std::optional<int> toInteger(const QVariant &value)
     return static_cast<int>(*number);
 }
 
+std::optional<QVariant> Takes::convert(const QVariant &value) const
+{
+    const auto within = [this](auto number) -> std::optional<QVariant> {
+        if (!number || *number < min || *number > max)
+            return std::nullopt;
+        return QVariant(*number);
+    };
+    switch (type) {
+    case Text:
+        return value.toString();
+    case Flag:
+        return within(toFlag(value));
+    case Number:
+        return within(toNumber(value));
+    case Integer:
+        return within(toInteger(value));
+    case Color:
+        if (const auto color = toColor(value))
+            return QVariant(*color);
+        return std::nullopt;
+    case Anything:
+        break;
+    }
+    return value;
+}
+
 } // namespace strumkin::forms

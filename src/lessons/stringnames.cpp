@@ -20,8 +20,7 @@ std::vector<StringNames::Placed> StringNames::placed() const
         return {};
     // Where the diagram's glyph stands, and this label, in the window's
     // pixels; the glyph's em is its font's size on the same screen.
-    const forms::Scale scale = form().scale();
-    const double pixelsPerUnit = scale.twipsPerUnitX * form().dpiX() / forms::TwipsPerInch;
+    const double pixelsPerUnit = form().pixelsPerUnit().width();
     const double glyph = (diagram->geometry().left() + diagram->drift().x()) * pixelsPerUnit;
     const QWidget &label = *widget();
     const double em =

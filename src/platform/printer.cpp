@@ -1,6 +1,7 @@
 #include "platform/printer.h"
 
 #include "platform/saving.h"
+#include "platform/twips.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -18,7 +19,6 @@ namespace strumkin::platform {
 
 namespace {
 
-constexpr double TwipsPerInch = 1440.0;
 // A PDF file is printed from a viewer onto paper that has margins of its
 // own: this much stays clear on every side of the A4 page.
 constexpr double PdfMarginMillimetres = 10.0;

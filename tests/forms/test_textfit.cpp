@@ -34,28 +34,21 @@ QString overflow(const forms::TextLayout &text, const QWidget &widget)
     }
     // A faint antialiased fringe past the edge is not a cut glyph.
     constexpr int Ink = 96;
-    int left = 0;
-    int right = 0;
-    int up = 0;
-    int down = 0;
+    QRect ink;
     for (int y = 0; y < canvas.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(canvas.constScanLine(y));
         for (int x = 0; x < canvas.width(); ++x) {
-            if (qAlpha(line[x]) < Ink)
-                continue;
-            left = std::max(left, box.left() - x);
-            right = std::max(right, x - box.right());
-            up = std::max(up, box.top() - y);
-            down = std::max(down, y - box.bottom());
+            if (qAlpha(line[x]) >= Ink)
+                ink |= QRect(x, y, 1, 1);
         }
     }
-    if (left == 0 && right == 0 && up == 0 && down == 0)
+    if (box.contains(ink) || ink.isEmpty())
         return {};
-    return QStringLiteral("%1 px left, %2 px right, %3 px up, %4 px down")
-        .arg(left)
-        .arg(right)
-        .arg(up)
-        .arg(down);
+    return QStringLiteral("ink at %1,%2 %3 x %4 past the box")
+        .arg(ink.x() - box.x())
+        .arg(ink.y() - box.y())
+        .arg(ink.width())
+        .arg(ink.height());
 }
 
 } // namespace
@@ -92,14 +85,10 @@ private slots:
             for (const forms::TextLayout &text : control->textLayouts()) {
                 ++texts;
                 const QString past = overflow(text, *control->widget());
-                if (!past.isEmpty()) {
-                    cut << QStringLiteral("%1 \"%2\" (%3 in %4 x %5): %6")
-                               .arg(control->name(), text.text.simplified(),
-                                    QFontInfo(text.font).family())
-                               .arg(text.box.width())
-                               .arg(text.box.height())
-                               .arg(past);
-                }
+                if (!past.isEmpty())
+                    cut << control->name() + QStringLiteral(" \"%1\" (%2): %3")
+                                                 .arg(text.text.simplified(),
+                                                      QFontInfo(text.font).family(), past);
             }
         }
         QVERIFY(texts > 0);

@@ -1,15 +1,11 @@
 #include "forms/combobox.h"
 #include "forms/design.h"
 #include "forms/form.h"
-#include "forms/line.h"
 #include "forms/menuitem.h"
 #include "forms/picture.h"
-#include "forms/pictures.h"
 #include "forms/placement.h"
-#include "forms/textbox.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QtTest>
@@ -40,7 +36,7 @@ const char *const Sampler = R"({
     {"kind": "combobox", "name": "cbo1", "geometry": [100, 2400, 2052, 288], "Style": 2},
     {"kind": "picturebox", "name": "Picture1", "geometry": [100, 3000, 500, 500], "AutoSize": true},
     {"kind": "image", "name": "Image1", "geometry": [700, 3000, 1380, 1000], "Stretch": true},
-    {"kind": "shape", "name": "Shape1", "geometry": [100, 4200, 3000, 800], "Shape": 2, "BorderColor": [0, 0, 255], "BorderWidth": 2},
+    {"kind": "shape", "name": "Shape1", "geometry": [100, 4200, 3000, 800], "Shape": 2},
     {"kind": "line", "name": "Line1", "X1": 0, "Y1": 1440, "X2": 6480, "Y2": 1440},
     {"kind": "frame", "name": "Frame1", "geometry": [3500, 3000, 2000, 1800], "Caption": "New Stuff",
      "controls": [{"kind": "label", "name": "Label5", "geometry": [120, 360, 1212, 1212], "Caption": "inside"}]}
@@ -66,12 +62,16 @@ class ToolkitTest : public QObject {
     std::unique_ptr<forms::Form> form;
     Recorder recorder;
 
-    forms::Control &c(const char *name)
+    forms::Control &c(const QString &name)
     {
-        forms::Control *found = form->control(QLatin1String(name));
+        forms::Control *found = form->control(name);
         if (found == nullptr)
-            qFatal("no control %s", name);
+            qFatal("no control %s", qPrintable(name));
         return *found;
+    }
+    [[nodiscard]] double pixelsX(double units) const
+    {
+        return units * form->dpiX() / 1440 * 6444 / 6372;
     }
 
 private slots:
@@ -85,128 +85,128 @@ private slots:
     }
     void cleanup() { form.reset(); }
 
-    void propertiesAKindLacksFail_data()
+    // What a kind lacks, and a value it refuses, fails; the layout engine
+    // counts on that to pass over the control.
+    void byNameProperties_data()
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("property");
         QTest::addColumn<bool>("readable");
-        QTest::newRow("menu item has a name") << "goback"
-                                              << "Name" << true;
-        QTest::newRow("menu item has no Left") << "goback"
-                                               << "Left" << false;
-        QTest::newRow("menu item has no Width") << "exit"
-                                                << "Width" << false;
-        QTest::newRow("timer has a Left") << "Timer1"
-                                          << "Left" << true;
-        QTest::newRow("timer has no Width") << "Timer1"
-                                            << "Width" << false;
-        QTest::newRow("line has X1") << "Line1"
-                                     << "X1" << true;
-        QTest::newRow("line has no Left") << "Line1"
-                                          << "Left" << false;
-        QTest::newRow("line has no Height") << "Line1"
-                                            << "Height" << false;
-        QTest::newRow("label has no Text") << "Label1"
-                                           << "Text" << false;
-        QTest::newRow("text box has no Caption") << "Text1"
-                                                 << "Caption" << false;
-        QTest::newRow("no control is in an array") << "Command1"
-                                                   << "Index" << false;
-        QTest::newRow("shape has no Caption") << "Shape1"
-                                              << "Caption" << false;
-        QTest::newRow("image has no AutoSize") << "Image1"
-                                               << "AutoSize" << false;
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<bool>("taken");
+        const auto row = [](const char *control, const char *property, bool readable,
+                            const QVariant &value, bool taken) {
+            QTest::addRow("%s %s", control, property)
+                << control << property << readable << value << taken;
+        };
+        row("goback", "Name", true, {}, false);
+        row("goback", "Left", false, 5, false);
+        row("exit", "Width", false, {}, false);
+        row("Timer1", "Left", true, 5.0, true);
+        row("Timer1", "Width", false, 5, false);
+        row("Timer1", "Interval", true, 70000, false);
+        row("Line1", "X2", true, 100.0, true);
+        row("Line1", "Left", false, 5, false);
+        row("Line1", "Height", false, {}, false);
+        row("Label1", "Text", false, {}, false);
+        row("Label1", "Alignment", true, 3, false);
+        row("Label2", "Width", true, 900, false); // it sizes itself
+        row("Text1", "Caption", false, {}, false);
+        row("Text1", "MultiLine", true, false, false);
+        row("Command1", "Index", false, 1, false); // no control arrays
+        row("Command1", "Width", true, -1, false);
+        row("Command1", "Height", true, 500.0, true);
+        row("Command1", "FontBold", true, true, true);
+        row("Command1", "FontBoldX", false, true, false);
+        row("Check1", "Value", true, 2, false);
+        row("cbo1", "IntegralHeight", false, false, false);
+        row("cbo1", "ListIndex", true, 0, false); // the list is empty
+        row("Shape1", "Caption", false, {}, false);
+        row("Image1", "AutoSize", false, true, false);
+        row("Frame1", "Caption", true, "x", true);
     }
-    void propertiesAKindLacksFail()
+    void byNameProperties()
     {
         QFETCH(QString, control);
         QFETCH(QString, property);
         QFETCH(bool, readable);
-        QCOMPARE(form->control(control)->get(property).has_value(), readable);
-        QCOMPARE(form->control(control)->property(property.toStdString()).has_value(), readable);
+        QFETCH(QVariant, value);
+        QFETCH(bool, taken);
+        forms::Control &target = c(control);
+        QCOMPARE(target.get(property).has_value(), readable);
+        QCOMPARE(target.property(property.toStdString()).has_value(), readable);
+        QCOMPARE(target.set(property, value), taken);
+        if (taken)
+            QCOMPARE(target.get(property)->toString(), value.toString());
     }
 
-    void noKindTakesIntegralHeight()
+    void move_data()
     {
-        for (forms::Control *control : form->allControls())
-            QVERIFY2(!control->setProperty("IntegralHeight", false), qPrintable(control->name()));
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QList<int>>("arguments");
+        // Empty when refused; a size of -1 is the one the control keeps.
+        QTest::addColumn<QRectF>("moved");
+        const QList<int> four{10, 20, 300, 400};
+        QTest::newRow("four") << "Command1" << four << QRectF(10, 20, 300, 400);
+        QTest::newRow("three") << "Command1" << four.first(3) << QRectF(10, 20, 300, 372);
+        QTest::newRow("two") << "Command1" << four.first(2) << QRectF(10, 20, 1092, 372);
+        QTest::newRow("one") << "Command1" << four.first(1) << QRectF();
+        QTest::newRow("negative width") << "Command1" << QList<int>{10, 20, -1, 5} << QRectF();
+        QTest::newRow("menu item") << "goback" << four << QRectF();
+        QTest::newRow("timer") << "Timer1" << four.first(2) << QRectF();
+        QTest::newRow("line") << "Line1" << four.first(2) << QRectF();
+        QTest::newRow("sized label, four") << "Label2" << four << QRectF();
+        QTest::newRow("sized label, two") << "Label2" << four.first(2) << QRectF(10, 20, -1, -1);
+    }
+    void move()
+    {
+        QFETCH(QString, control);
+        QFETCH(QList<int>, arguments);
+        QFETCH(QRectF, moved);
+        const QRectF before = c(control).geometry();
+        const std::vector<std::int32_t> a(arguments.begin(), arguments.end());
+        QCOMPARE(c(control).move(a), !moved.isNull());
+        if (moved.isNull())
+            moved = before;
+        else if (moved.width() < 0)
+            moved.setSize(before.size());
+        QCOMPARE(c(control).geometry(), moved);
     }
 
-    void moveTakesTwoThreeOrFourArguments()
+    void geometryIsKeptInTheWindowsUnits()
     {
-        const std::int32_t four[] = {10, 20, 300, 400};
-        QVERIFY(c("Command1").move(four));
-        QCOMPARE(c("Command1").geometry(), QRectF(10, 20, 300, 400));
-        QVERIFY(c("Command1").move(std::span(four).first(3)));
-        QVERIFY(c("Command1").move(std::span(four).first(2)));
-        QCOMPARE(c("Command1").geometry(), QRectF(10, 20, 300, 400));
-        QVERIFY(!c("Command1").move(std::span(four).first(1)));
-        const std::int32_t negative[] = {10, 20, -1, 5};
-        QVERIFY(!c("Command1").move(negative));
-        QCOMPARE(c("Command1").geometry(), QRectF(10, 20, 300, 400));
-    }
-
-    void kindsWithoutMoveOrSizeRefuseIt()
-    {
-        const std::int32_t four[] = {10, 20, 300, 400};
-        QVERIFY(!c("goback").move(four));
-        QVERIFY(!c("Timer1").move(std::span(four).first(2)));
-        QVERIFY(!c("Line1").move(std::span(four).first(2)));
-        // A label that sizes itself takes a position only.
-        const QSizeF own = c("Label2").geometry().size();
-        QVERIFY(!c("Label2").move(four));
-        QVERIFY(!c("Label2").move(std::span(four).first(3)));
-        QVERIFY(c("Label2").move(std::span(four).first(2)));
-        QCOMPARE(c("Label2").geometry(), QRectF(QPointF(10, 20), own));
+        c("Command1").set(QStringLiteral("Left"), 100.5);
+        QCOMPARE(c("Command1").get(QStringLiteral("Left"))->toDouble(), 100.5);
+        // Edges are rounded, not sizes: boxes side by side stay so.
+        QCOMPARE(c("Command1").widget()->x(), qRound(pixelsX(100.5)));
+        QCOMPARE(c("Command1").widget()->geometry().right() + 1, qRound(pixelsX(100.5 + 1092)));
+        QCOMPARE(c("Label5").widget()->parentWidget(), c("Frame1").widget());
+        QVERIFY(c("Line1").isLine() && !c("Shape1").isLine());
+        // A unit keeps its size in twips when the client area grows.
+        form->setClientSizeTwips({6444 * 2, 6396});
+        QCOMPARE(form->scaleSize(), QSizeF(6372 * 2, 6396));
+        form->setClientSizeTwips({6444, 6396});
+        QCOMPARE(form->clientSizeTwips(), QSizeF(6444, 6396));
     }
 
     void autoSizedLabelFollowsItsText()
     {
         const double before = c("Label2").geometry().width();
         QVERIFY(before > 10);
-        c("Label2").set(QStringLiteral("Caption"),
-                        QStringLiteral("a much longer caption than before"));
+        c("Label2").set(QStringLiteral("Caption"), QStringLiteral("a much longer caption"));
         QVERIFY(c("Label2").geometry().width() > 2 * before);
         QCOMPARE(c("Label1").geometry().width(), 1000.0);
-    }
-
-    void geometryReadsBackExactlyInTheWindowsUnits()
-    {
-        c("Command1").set(QStringLiteral("Left"), 100.5);
-        QCOMPARE(c("Command1").get(QStringLiteral("Left"))->toDouble(), 100.5);
-        // 6372 units span the 6444 twips of the client area.
-        c("Command1").set(QStringLiteral("Left"), 6372);
-        const int right = qRound(6444 * form->dpiX() / 1440.0);
-        QCOMPARE(c("Command1").widget()->x(), right);
-        QCOMPARE(c("Label5").widget()->parentWidget(), c("Frame1").widget());
-    }
-
-    void clientAreaKeepsItsTwipsAndAUnitKeepsItsSize()
-    {
-        QCOMPARE(form->scaleSize(), QSizeF(6372, 6396));
-        form->setClientSizeTwips({6444 * 2, 6396});
-        QCOMPARE(form->scaleSize(), QSizeF(6372 * 2, 6396));
-        form->setClientSizeTwips({6444, 6396});
-        QCOMPARE(form->scaleSize(), QSizeF(6372, 6396));
-        QCOMPARE(form->clientSizeTwips(), QSizeF(6444, 6396));
     }
 
     void menuBarSitsAboveTheDesignedClientArea()
     {
         const QSize designed(qRound(6444 * form->dpiX() / 1440.0),
                              qRound(6396 * form->dpiY() / 1440.0));
-        QCOMPARE(form->clientArea()->size(), designed);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         QCOMPARE(form->clientArea()->size(), designed);
         QCOMPARE(form->clientSizeTwips(), QSizeF(6444, 6396));
         QVERIFY(form->clientArea()->y() > 0);
-    }
-
-    void minimizedWindowReportsItsTopAtThirtyThousand()
-    {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         QVERIFY(form->outerTwips().top() < 30000);
         form->showMinimized();
         QTRY_VERIFY(form->isMinimized());
@@ -216,11 +216,11 @@ private slots:
     void resizeIsRaisedFromTheFirstShowingOn()
     {
         form->setClientSizeTwips({7000, 7000});
-        QVERIFY(!recorder.events.contains(QStringLiteral("Resize")));
+        QVERIFY(recorder.events.isEmpty());
         form->dispatchResize();
         form->setClientSizeTwips({8000, 7000});
         form->setClientSizeTwips({8000, 7000});
-        QCOMPARE(recorder.events.count(QStringLiteral("Resize")), 2);
+        QCOMPARE(recorder.events, QStringList(2, QStringLiteral("Resize")));
     }
 
     void textBoxKeepsItsLineEnds()
@@ -231,18 +231,7 @@ private slots:
         auto *edit = qobject_cast<QPlainTextEdit *>(c("Text1").widget());
         QVERIFY(!edit->toPlainText().contains(QLatin1Char('\r')));
         edit->appendPlainText(QStringLiteral("three"));
-        QCOMPARE(c("Text1").get(QStringLiteral("Text"))->toString(),
-                 QStringLiteral("one \r\ntwo \r\n\r\nthree"));
-    }
-
-    void lineHasEndPoints()
-    {
-        auto &line = dynamic_cast<forms::Line &>(c("Line1"));
-        QVERIFY(line.isLine());
-        QCOMPARE(line.ends(), QLineF(0, 1440, 6480, 1440));
-        QVERIFY(line.setProperty("X2", 100.0));
-        QCOMPARE(line.get(QStringLiteral("X2"))->toDouble(), 100.0);
-        QVERIFY(line.widget()->width() > 0);
+        QCOMPARE(c("Text1").get(QStringLiteral("Text"))->toString(), text + "\r\nthree");
     }
 
     void clicksAndChangesReachTheHandler()
@@ -252,28 +241,16 @@ private slots:
         c("Check1").set(QStringLiteral("Value"), 0);
         auto &combo = dynamic_cast<forms::ComboBox &>(c("cbo1"));
         combo.addItem(QStringLiteral("prompt"));
-        combo.addItem(QStringLiteral("first"));
         QCOMPARE(combo.listIndex(), -1);
         combo.setListIndex(0);
         c("Option1").set(QStringLiteral("Value"), true);
-        QCOMPARE(recorder.events,
-                 (QStringList{QStringLiteral("Check1 Click"), QStringLiteral("Check1 Click"),
-                              QStringLiteral("cbo1 Click"), QStringLiteral("Option1 Click")}));
-        QCOMPARE(c("cbo1").get(QStringLiteral("ListCount"))->toInt(), 2);
-        QVERIFY(!c("cbo1").set(QStringLiteral("ListIndex"), 2));
-    }
-
-    void menusNestAndSeparate()
-    {
-        auto &file = dynamic_cast<forms::MenuItem &>(c("file"));
-        QVERIFY(file.menu());
-        const auto actions = file.menu()->actions();
+        dynamic_cast<forms::MenuItem &>(c("deep")).action()->trigger();
+        QCOMPARE(recorder.events, QStringList({"Check1 Click", "Check1 Click", "cbo1 Click",
+                                               "Option1 Click", "deep Click"}));
+        const auto actions = dynamic_cast<forms::MenuItem &>(c("file")).menu()->actions();
         QCOMPARE(actions.size(), 4);
         QCOMPARE(actions.at(0)->text(), QStringLiteral("&Go Back"));
-        QVERIFY(actions.at(1)->menu());
-        QVERIFY(actions.at(2)->isSeparator());
-        dynamic_cast<forms::MenuItem &>(c("deep")).action()->trigger();
-        QCOMPARE(recorder.events, QStringList{QStringLiteral("deep Click")});
+        QVERIFY(actions.at(1)->menu() && actions.at(2)->isSeparator());
     }
 
     void focusGoesToTheFirstVisibleControlOfTheTabOrder()
@@ -283,16 +260,11 @@ private slots:
         QCOMPARE(QApplication::focusWidget() == nullptr ? form->focusWidget()
                                                         : QApplication::focusWidget(),
                  c("Text1").widget());
-    }
-
-    void writingBackTheVisibleStateChangesNothing()
-    {
-        form->layoutView().setVisible(false);
-        QVERIFY(!form->isVisible());
-        form->show();
+        // The layout engine writes back what it read: that changes nothing.
         form->layoutView().setVisible(true);
         QVERIFY(form->isVisible());
-        QVERIFY(form->layoutView().visible());
+        form->layoutView().setVisible(false);
+        QVERIFY(!form->isVisible());
     }
 
     void picturesSizeTheirBoxesOrStretch()
@@ -311,75 +283,37 @@ private slots:
         QVERIFY(!dynamic_cast<forms::Picture &>(c("Image1")).picture().isNull());
     }
 
-    void unreadablePicturesAreRefused_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QByteArray bmp;
-        {
-            QImage small(4, 4, QImage::Format_RGB32);
-            small.fill(Qt::blue);
-            QBuffer buffer(&bmp);
-            buffer.open(QIODevice::WriteOnly);
-            small.save(&buffer, "BMP");
-        }
-        QByteArray huge = bmp;
-        // The header's width and height fields claim 50,000 x 50,000 pixels.
-        const qint32 side = 50000;
-        std::memcpy(huge.data() + 18, &side, 4);
-        std::memcpy(huge.data() + 22, &side, 4);
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("truncated") << bmp.left(30);
-        QTest::newRow("not a picture") << QByteArray("just some text, not a bitmap");
-        QTest::newRow("claims 50000 x 50000") << huge;
-    }
-    void unreadablePicturesAreRefused()
-    {
-        QFETCH(QByteArray, bytes);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("pic1.BMP"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
-        QVERIFY(forms::readPicture(path).isNull());
-        QVERIFY(!c("Picture1").set(QStringLiteral("Picture"), path));
-    }
     // A member page of 428 x 425 frame pixels, and pages of 430 x 426.
     void besidePrefersRightLeftBelowAboveOnTheScreen_data()
     {
         QTest::addColumn<QRect>("anchor");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QRect>("screen");
-        QTest::addColumn<QRect>("placed");
+        QTest::addColumn<QPoint>("placed");
         const QSize page(430, 426);
-        QTest::newRow("room on the right") << QRect(586, 387, 428, 425) << page
-                                           << QRect(0, 0, 1600, 1200) << QRect(1014, 387, 430, 426);
-        QTest::newRow("only on the left, pushed up onto the screen")
-            << QRect(1100, 900, 428, 250) << page << QRect(0, 0, 1600, 1200)
-            << QRect(670, 774, 430, 426);
-        QTest::newRow("only below") << QRect(100, 50, 1400, 300) << page << QRect(0, 0, 1600, 1200)
-                                    << QRect(100, 350, 430, 426);
-        QTest::newRow("only above") << QRect(100, 700, 1400, 300) << page << QRect(0, 0, 1600, 1200)
-                                    << QRect(100, 274, 430, 426);
-        QTest::newRow("on a screen not at the origin")
-            << QRect(1700, 400, 428, 425) << page << QRect(1600, 100, 1280, 1024)
-            << QRect(2128, 400, 430, 426);
+        const QRect screen(0, 0, 1600, 1200);
+        const QRect small(0, 0, 1280, 1024);
+        QTest::newRow("right") << QRect(586, 387, 428, 425) << page << screen << QPoint(1014, 387);
+        QTest::newRow("left, up") << QRect(1100, 900, 428, 250) << page << screen
+                                  << QPoint(670, 774);
+        QTest::newRow("below") << QRect(100, 50, 1400, 300) << page << screen << QPoint(100, 350);
+        QTest::newRow("above") << QRect(100, 700, 1400, 300) << page << screen << QPoint(100, 274);
+        QTest::newRow("screen off the origin") << QRect(1700, 400, 428, 425) << page
+                                               << small.translated(1600, 100) << QPoint(2128, 400);
         // Centred on 1280 x 1024 no side is free: the least overlap is where
         // the page is pushed into the screen's bottom-left corner.
-        QTest::newRow("no room at all: least overlap")
-            << QRect(426, 299, 428, 425) << page << QRect(0, 0, 1280, 1024)
-            << QRect(0, 598, 430, 426);
-        QTest::newRow("larger than the screen: top-left on it")
-            << QRect(100, 100, 300, 300) << QSize(2000, 1500) << QRect(0, 0, 1600, 1200)
-            << QRect(0, 0, 2000, 1500);
+        QTest::newRow("least overlap")
+            << QRect(426, 299, 428, 425) << page << small << QPoint(0, 598);
+        QTest::newRow("larger than the screen")
+            << QRect(100, 100, 300, 300) << QSize(2000, 1500) << screen << QPoint(0, 0);
     }
     void besidePrefersRightLeftBelowAboveOnTheScreen()
     {
         QFETCH(QRect, anchor);
         QFETCH(QSize, size);
         QFETCH(QRect, screen);
-        QFETCH(QRect, placed);
-        QCOMPARE(forms::beside(anchor, size, screen), placed);
+        QFETCH(QPoint, placed);
+        QCOMPARE(forms::beside(anchor, size, screen), QRect(placed, size));
     }
 };
 

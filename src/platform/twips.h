@@ -1,0 +1,8 @@
+#pragma once
+
+namespace strumkin::platform {
+
+// Windows, their controls and printed pages are measured in twips.
+inline constexpr double TwipsPerInch = 1440.0;
+
+} // namespace strumkin::platform
