@@ -24,7 +24,7 @@ class MenuTest : public QObject {
     std::unique_ptr<test::Rig> rig;
     QTemporaryDir program;
 
-    shell::WindowClass &menu() { return *rig->registry->instance(QStringLiteral("frmchords")); }
+    shell::WindowClass &menu() { return rig->window(QStringLiteral("frmchords")); }
 
 private slots:
     void init()

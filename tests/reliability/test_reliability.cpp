@@ -9,7 +9,6 @@
 #include "support/doubles.h"
 #include "support/files.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDirIterator>
 #include <QImage>
@@ -110,13 +109,9 @@ class ReliabilityTest : public QObject {
         rig->registry->setEnd([this] { ++rig->ends; });
         test::registerAllWindows(*rig->registry);
     }
-    shell::WindowClass &window(const QString &name) { return *rig->registry->instance(name); }
     void click(const QString &windowName, const QString &control)
     {
-        auto *button =
-            qobject_cast<QAbstractButton *>(window(windowName).control(control).widget());
-        QVERIFY2(button != nullptr, qPrintable(control));
-        button->click();
+        rig->press(windowName, control);
         rig->settle();
     }
     // The program's own folder for this case, with every picture it reads.
@@ -143,7 +138,7 @@ class ReliabilityTest : public QObject {
         platform::DesktopLauncher launcher;
         wire(nullptr, &launcher);
         rig->registry->show(QStringLiteral("frmchords"));
-        window(QStringLiteral("frmchords"))
+        rig->window(QStringLiteral("frmchords"))
             .controlAs<forms::MenuItem>(QStringLiteral("readme"))
             .action()
             ->trigger();
@@ -236,7 +231,7 @@ private slots:
 
         QVERIFY(rig->registry->isLoaded(windowName));
         for (const QString &picture : pictures) {
-            QVERIFY(window(windowName)
+            QVERIFY(rig->window(windowName)
                         .controlAs<forms::Picture>(picture.section(':', 1))
                         .picture()
                         .isNull());

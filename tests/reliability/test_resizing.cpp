@@ -64,7 +64,7 @@ class ResizingTest : public QObject {
     {
         rig->registry->show(name);
         rig->settle();
-        return rig->registry->instance(name)->form();
+        return rig->window(name).form();
     }
     void resize(forms::Form &form, const QSize &size)
     {
