@@ -32,12 +32,9 @@ public:
         m_image = QImage(w->size(), QImage::Format_RGB32);
         m_image.fill(Qt::black);
         w->render(&m_image, QPoint(), QRegion(), QWidget::DrawChildren);
-        for (int y = 0; y < m_image.height(); ++y) {
-            for (int x = 0; x < m_image.width(); ++x) {
-                if (ink(x, y))
-                    m_bounds |= QRect(x, y, 1, 1);
-            }
-        }
+        m_bounds = test::inkBounds(m_image, [](QRgb c) {
+            return std::max({qRed(c), qGreen(c), qBlue(c)}) >= 128;
+        });
         QList<int> columns;
         for (int x = 0; x < m_image.width(); ++x) {
             int longest = 0;
