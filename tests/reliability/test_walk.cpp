@@ -290,8 +290,7 @@ class WalkTest : public QObject {
 private slots:
     void init()
     {
-        rig = std::make_unique<test::Rig>();
-        test::registerAllWindows(*rig->registry);
+        rig = test::allWindowsRig();
         instances.clear();
         recent.clear();
     }

@@ -50,8 +50,7 @@ private slots:
     }
     void init()
     {
-        rig = std::make_unique<test::Rig>();
-        test::registerAllWindows(*rig->registry);
+        rig = test::allWindowsRig();
         const QSize size = primary()->geometry().size();
         rig->screen.size = QSizeF(size.width() * 15.0, size.height() * 15.0);
     }

@@ -56,11 +56,7 @@ class SideWindowsTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        rig = std::make_unique<test::Rig>();
-        test::registerAllWindows(*rig->registry);
-    }
+    void init() { rig = test::allWindowsRig(); }
     void cleanup() { rig.reset(); }
 
     void theBrowserListsSavedChordsAtOnce()
@@ -103,8 +99,7 @@ private slots:
         for (int i = 0; i < 60; ++i)
             QVERIFY(QDir(desk.path())
                         .mkpath(QStringLiteral("drive/Chords/more%1").arg(i, 2, 10, QChar(u'0'))));
-        rig = std::make_unique<test::Rig>(desk.filePath(QStringLiteral("drive")));
-        test::registerAllWindows(*rig->registry);
+        rig = test::allWindowsRig(desk.filePath(QStringLiteral("drive")));
         rig->registry->show(QStringLiteral("frmfind"));
         QTreeWidget *tree = folders().view();
         QCOMPARE(tree->topLevelItemCount(), 1);
