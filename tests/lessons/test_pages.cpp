@@ -7,6 +7,7 @@
 #include "shell/names.h"
 #include "shell/registry.h"
 #include "shell/windowclass.h"
+#include "support/acting.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/ink.h"
@@ -161,9 +162,7 @@ private slots:
         const QString window = QLatin1String(shell::ChordPages[chord.root - 'A']);
         open(window);
         const forms::Control &holder = rig->window(window).control(QLatin1String(chord.holder));
-        const std::optional<QVariant> text = holder.get(QStringLiteral("Text"));
-        const QByteArray expected =
-            (text ? text : holder.get(QStringLiteral("Caption")))->toString().toLatin1() + "\r\n";
+        const QByteArray expected = test::textOf(holder).toLatin1() + "\r\n";
         QVERIFY(expected.size() > 60);
         const char *button = chord.quality == lessons::Quality::Major ? "Command1" : "Command2";
         for (int round = 0; round < 2; ++round) {

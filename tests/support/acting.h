@@ -16,6 +16,13 @@ inline QVariant property(const forms::Control &control, const QString &name)
     return control.get(name).value_or(QVariant());
 }
 
+// What a text box holds or a label shows.
+inline QString textOf(const forms::Control &control)
+{
+    const std::optional<QVariant> text = control.get(QStringLiteral("Text"));
+    return (text ? text : control.get(QStringLiteral("Caption")))->toString();
+}
+
 // What a user does to a control: a menu item is chosen, a button clicked,
 // and anything else clicked with the mouse, so that labels and pictures get
 // the press through their widgets as they would on screen.
