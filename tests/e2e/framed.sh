@@ -15,13 +15,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh" || exit 1
 program=${1:?usage: framed.sh PATH-TO-STRUMKIN}
 [[ -x $program ]] || { echo "not an executable: $program" >&2; exit 1; }
 
-e2e_init framed
-for tool in openbox xwininfo xprop; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "$tool is not installed: skipping framed (scripts/setup installs it)"
-    exit "$E2E_SKIP"
-  fi
-done
+e2e_init framed openbox xwininfo xprop
 # The size the pages were seen on over the member page: room for both side by side.
 screen_w=1600
 screen_h=1200

@@ -2,8 +2,8 @@
 # Helpers for the end-to-end tests: each test script sources this file, calls
 # e2e_init, then drives the real program on a private X display.
 #
-#   e2e_init NAME               temporary folder, artefacts folder, clean-up trap;
-#                               exits 77 (skipped) when Xvfb or xdotool is missing
+#   e2e_init NAME [TOOL...]     temporary folder, artefacts folder, clean-up trap;
+#                               exits 77 (skipped) when Xvfb, xdotool or a TOOL is missing
 #   e2e_start_display [WxH]     own Xvfb on a free display, 1280x1024 unless given, 24 bits
 #   e2e_start_program PROGRAM   starts it with a temporary HOME on that display
 #   e2e_wait_window REGEX [S]   waits (at most S seconds, 20 by default) for a
@@ -30,13 +30,14 @@ e2e_log() { echo "# $*"; }
 
 e2e_init() {
   E2E_NAME=$1
+  shift
   E2E_PASSED=0
   E2E_FAILED=0
   E2E_PROGRAM_PID=""
   E2E_XVFB_PID=""
   E2E_WINDOW=""
   local tool
-  for tool in Xvfb xdotool timeout; do
+  for tool in Xvfb xdotool timeout "$@"; do
     if ! command -v "$tool" >/dev/null; then
       echo "$tool is not installed: skipping $E2E_NAME (scripts/setup installs it)"
       exit "$E2E_SKIP"

@@ -14,12 +14,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh" || exit 1
 
 program=${1:?usage: resize.sh PATH-TO-STRUMKIN}
 [[ -x $program ]] || { echo "not an executable: $program" >&2; exit 1; }
-if ! command -v xwd >/dev/null; then
-  echo "xwd is not installed: skipping (scripts/setup installs x11-apps)"
-  exit 77
-fi
 
-e2e_init resize
+e2e_init resize xwd
 e2e_start_display
 
 # The window's own pixels, header included (its size and place).

@@ -3,6 +3,7 @@
 #include "forms/form.h"
 #include "lessons/kinds.h"
 #include "platform/fonts.h"
+#include "support/ink.h"
 
 #include <QImage>
 #include <QPainter>
@@ -19,11 +20,7 @@ namespace {
 QString overflow(const forms::TextLayout &text, const QWidget &widget)
 {
     constexpr int Room = 400;
-    QImage canvas(text.box.size() + QSize(2 * Room, 2 * Room), QImage::Format_ARGB32_Premultiplied);
-    const auto dotsPerMetre = [](int dpi) { return static_cast<int>(std::lround(dpi / 0.0254)); };
-    canvas.setDotsPerMeterX(dotsPerMetre(widget.logicalDpiX()));
-    canvas.setDotsPerMeterY(dotsPerMetre(widget.logicalDpiY()));
-    canvas.fill(Qt::transparent);
+    QImage canvas = test::canvasFor(text.box.size() + QSize(2 * Room, 2 * Room), widget);
     const QRect box(QPoint(Room, Room), text.box.size());
     {
         QPainter painter(&canvas);
@@ -33,15 +30,7 @@ QString overflow(const forms::TextLayout &text, const QWidget &widget)
         painter.drawText(box, text.flags | Qt::TextDontClip, text.text);
     }
     // A faint antialiased fringe past the edge is not a cut glyph.
-    constexpr int Ink = 96;
-    QRect ink;
-    for (int y = 0; y < canvas.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(canvas.constScanLine(y));
-        for (int x = 0; x < canvas.width(); ++x) {
-            if (qAlpha(line[x]) >= Ink)
-                ink |= QRect(x, y, 1, 1);
-        }
-    }
+    const QRect ink = test::inkBounds(canvas, [](QRgb rgb) { return qAlpha(rgb) >= 96; });
     if (box.contains(ink) || ink.isEmpty())
         return {};
     return QStringLiteral("ink at %1,%2 %3 x %4 past the box")

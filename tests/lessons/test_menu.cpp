@@ -1,6 +1,5 @@
 #include "forms/form.h"
 #include "forms/label.h"
-#include "forms/picture.h"
 #include "lessons/lessonwindows.h"
 #include "shell/registry.h"
 #include "shell/windowclass.h"
@@ -22,9 +21,8 @@ class MenuTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<test::Rig> rig;
-    QTemporaryDir program;
 
-    shell::WindowClass &menu() { return *rig->registry->instance(QStringLiteral("frmchords")); }
+    shell::WindowClass &menu() { return rig->window(QStringLiteral("frmchords")); }
 
 private slots:
     void init()
@@ -35,25 +33,6 @@ private slots:
             {QStringLiteral("frmsecret"), QStringLiteral("frmabout"), QStringLiteral("frmfind")});
     }
     void cleanup() { rig.reset(); }
-
-    void aMissingPictureLeavesOnlyItsControlEmpty()
-    {
-        // Each a small bitmap beside the program, all but the first.
-        for (const char *name : {"pic2.BMP", "pic3.BMP", "skicon.BMP"}) {
-            QImage picture(20, 40, QImage::Format_RGB32);
-            picture.fill(Qt::darkGreen);
-            QVERIFY(picture.save(program.filePath(QLatin1String(name)), "BMP"));
-        }
-        *rig->paths = platform::Paths(program.path(), rig->drive.path());
-        rig->registry->show(QStringLiteral("frmchords"));
-        const auto picture = [this](const char *name) {
-            return menu().form().controlAs<forms::Picture>(QLatin1String(name))->picture();
-        };
-        QVERIFY(picture("Image1").isNull());
-        for (const char *name : {"Image2", "Image3", "Picture4"})
-            QVERIFY(!picture(name).isNull());
-        QVERIFY(rig->prompter.shown.empty());
-    }
 
     void thePictureBoxHoldsTheFocusAtOpening()
     {

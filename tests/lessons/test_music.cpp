@@ -8,6 +8,7 @@
 #include "lessons/voicing.h"
 #include "platform/fonts.h"
 #include "shell/names.h"
+#include "support/acting.h"
 
 #include <QImage>
 #include <QPainter>
@@ -39,12 +40,6 @@ forms::Form &design(const char *className)
         form = std::move(built.form);
     }
     return *form;
-}
-
-QString textOf(const forms::Control &control)
-{
-    const std::optional<QVariant> text = control.get(QStringLiteral("Text"));
-    return (text ? text : control.get(QStringLiteral("Caption")))->toString();
 }
 
 bool heldByBarre(const Voicing &v, int string)
@@ -187,7 +182,8 @@ private slots:
         const forms::Form &page = design(shell::ChordPages[chord.root - 'A']);
         const bool major = chord.quality == Quality::Major;
         QList<int> row;
-        for (const QChar c : textOf(*page.control(QLatin1String(major ? "Label4" : "Label11")))) {
+        for (const QChar c :
+             test::textOf(*page.control(QLatin1String(major ? "Label4" : "Label11")))) {
             if (c.isDigit())
                 row.append(c.digitValue());
         }
@@ -219,7 +215,7 @@ private slots:
         static const QStringList strings{QStringLiteral("low E"), QStringLiteral("A"),
                                          QStringLiteral("D"),     QStringLiteral("G"),
                                          QStringLiteral("B"),     QStringLiteral("high E")};
-        const QString text = textOf(*page.control(QLatin1String(chord.holder)));
+        const QString text = test::textOf(*page.control(QLatin1String(chord.holder)));
         int found = 0;
         // Line ends inside a sentence read as blanks.
         for (const QRegularExpressionMatch &m : phrase.globalMatch(text.simplified())) {

@@ -7,12 +7,12 @@
 #include "shell/names.h"
 #include "shell/registry.h"
 #include "shell/windowclass.h"
+#include "support/acting.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/ink.h"
 #include "support/windowsize.h"
 
-#include <QAbstractButton>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QtTest>
@@ -33,12 +33,9 @@ public:
         m_image = QImage(w->size(), QImage::Format_RGB32);
         m_image.fill(Qt::black);
         w->render(&m_image, QPoint(), QRegion(), QWidget::DrawChildren);
-        for (int y = 0; y < m_image.height(); ++y) {
-            for (int x = 0; x < m_image.width(); ++x) {
-                if (ink(x, y))
-                    m_bounds |= QRect(x, y, 1, 1);
-            }
-        }
+        m_bounds = test::inkBounds(m_image, [](QRgb c) {
+            return std::max({qRed(c), qGreen(c), qBlue(c)}) >= 128;
+        });
         QList<int> columns;
         for (int x = 0; x < m_image.width(); ++x) {
             int longest = 0;
@@ -128,13 +125,6 @@ class PagesTest : public QObject {
 
     std::unique_ptr<test::Rig> rig;
 
-    shell::WindowClass &page(const QString &name) { return *rig->registry->instance(name); }
-    void click(const QString &window, const char *name)
-    {
-        qobject_cast<QAbstractButton *>(page(window).control(QLatin1String(name)).widget())
-            ->click();
-    }
-    QString onDrive(const QString &relative) const { return rig->drive.filePath(relative); }
     void open(const QString &window)
     {
         rig->registry->show(window);
@@ -171,31 +161,29 @@ private slots:
         const lessons::Chord &chord = lessons::chords().at(std::size_t(index));
         const QString window = QLatin1String(shell::ChordPages[chord.root - 'A']);
         open(window);
-        const forms::Control &holder = page(window).control(QLatin1String(chord.holder));
-        const std::optional<QVariant> text = holder.get(QStringLiteral("Text"));
-        const QByteArray expected =
-            (text ? text : holder.get(QStringLiteral("Caption")))->toString().toLatin1() + "\r\n";
+        const forms::Control &holder = rig->window(window).control(QLatin1String(chord.holder));
+        const QByteArray expected = test::textOf(holder).toLatin1() + "\r\n";
         QVERIFY(expected.size() > 60);
         const char *button = chord.quality == lessons::Quality::Major ? "Command1" : "Command2";
         for (int round = 0; round < 2; ++round) {
-            click(window, button);
-            QCOMPARE(readWholeFile(onDrive(file)), expected);
+            rig->press(window, QLatin1String(button));
+            QCOMPARE(readWholeFile(rig->onDrive(file)), expected);
         }
     }
 
     void theAMajorSaveShowsWhereChordsGoAndWritesTheseBytes()
     {
         open(QStringLiteral("frmA"));
-        click(QStringLiteral("frmA"), "Command2");
+        rig->press("frmA", "Command2");
         QVERIFY(rig->prompter.shown.empty());
-        click(QStringLiteral("frmA"), "Command1");
+        rig->press("frmA", "Command1");
         QCOMPARE(rig->prompter.shown.size(), 1u);
         QCOMPARE(rig->prompter.shown.front().text,
                  QStringLiteral("The chords will be saved in the %1 directory")
                      .arg(rig->drive.filePath(QStringLiteral("Chords"))));
         QCOMPARE(rig->prompter.shown.front().title, QStringLiteral("Strumkin"));
         QVERIFY(!rig->prompter.shown.front().question);
-        QCOMPARE(readWholeFile(onDrive(QStringLiteral("Chords/Amajor.txt"))),
+        QCOMPARE(readWholeFile(rig->onDrive(QStringLiteral("Chords/Amajor.txt"))),
                  QByteArray("This is for the chord A major. First move down to the \r\n"
                             "second fret. Put your first finger on the G string. Then \r\n"
                             "your 2nd finger on the D string, then your 3rd finger on \r\n"
@@ -208,12 +196,12 @@ private slots:
     // tooltips name it where it really is.
     void aPageMakesItsFolderAndNamesIt()
     {
-        QVERIFY(!QFileInfo::exists(onDrive(QStringLiteral("Chords"))));
+        QVERIFY(!QFileInfo::exists(rig->onDrive(QStringLiteral("Chords"))));
         open(QStringLiteral("frmC"));
-        const QString folder = onDrive(QStringLiteral("Chords/Cchords"));
+        const QString folder = rig->onDrive(QStringLiteral("Chords/Cchords"));
         QVERIFY(QFileInfo(folder).isDir());
         for (const char *name : {"Command1", "Command2"})
-            QCOMPARE(page(QStringLiteral("frmC"))
+            QCOMPARE(rig->window(QStringLiteral("frmC"))
                          .control(QLatin1String(name))
                          .get(QStringLiteral("ToolTipText"))
                          ->toString(),
@@ -225,7 +213,7 @@ private slots:
     {
         open(QStringLiteral("frmC"));
         rig->prompter.answers = {false};
-        click(QStringLiteral("frmC"), "cmdprint");
+        rig->press("frmC", "cmdprint");
         QCOMPARE(rig->prompter.shown.back().text,
                  QStringLiteral("Are you sure you want to print the C major chord?"));
         QCOMPARE(rig->prompter.shown.back().title, QStringLiteral("Print?"));
@@ -239,7 +227,7 @@ private slots:
                           !rig->registry->instance(QStringLiteral("frmcmi"))->form().isVisible();
         };
         rig->prompter.answers = {true};
-        click(QStringLiteral("frmC"), "Command3");
+        rig->press("frmC", "Command3");
         QCOMPARE(rig->prompter.shown.back().text,
                  QStringLiteral("Are you sure you want to print the C minor chord?"));
         QCOMPARE(rig->printer.printed.size(), 1);
@@ -252,17 +240,17 @@ private slots:
         open(QStringLiteral("frmb"));
         rig->printer.outcome = platform::PrintResult::NoPrinter;
         rig->prompter.answers = {true, true};
-        click(QStringLiteral("frmb"), "Command3");
+        rig->press("frmb", "Command3");
         QCOMPARE(rig->prompter.shown.size(), 3u);
         QVERIFY(rig->prompter.shown[1].question);
         QVERIFY(rig->prompter.shown[1].text.contains(QStringLiteral("PDF")));
-        const QString pdf = onDrive(QStringLiteral("Chords/Bchords/Bminor.pdf"));
+        const QString pdf = rig->onDrive(QStringLiteral("Chords/Bchords/Bminor.pdf"));
         QVERIFY(QFileInfo(pdf).size() > 0);
         QVERIFY(rig->prompter.shown[2].text.contains(pdf));
         QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmb")});
 
         rig->prompter.answers = {true, false};
-        click(QStringLiteral("frmb"), "cmdprint");
+        rig->press("frmb", "cmdprint");
         QCOMPARE(rig->printer.pdfCalls, 1);
         QCOMPARE(rig->prompter.shown.size(), 5u);
     }
@@ -284,7 +272,7 @@ private slots:
         QFETCH(QStringList, loaded);
         QFETCH(QString, message);
         open(window);
-        forms::Form &form = page(window).form();
+        forms::Form &form = rig->window(window).form();
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -300,7 +288,8 @@ private slots:
         for (const char *window : shell::ChordPages) {
             open(QLatin1String(window));
             QStringList keys;
-            for (const forms::Control *c : page(QLatin1String(window)).form().allControls()) {
+            for (const forms::Control *c :
+                 rig->window(QLatin1String(window)).form().allControls()) {
                 const QString caption =
                     c->get(QStringLiteral("Caption")).value_or(QString()).toString();
                 const qsizetype amp = caption.indexOf(QLatin1Char('&'));
@@ -350,10 +339,10 @@ private slots:
         QFETCH(int, fret);
         QFETCH(QSize, size);
         open(window);
-        forms::Form &form = page(window).form();
+        forms::Form &form = rig->window(window).form();
         form.resize(size);
         QCOMPARE(form.clientArea()->size(), size);
-        const auto &diagram = page(window).controlAs<lessons::DiagramLabel>(diagramName);
+        const auto &diagram = rig->window(window).controlAs<lessons::DiagramLabel>(diagramName);
         const lessons::Voicing &voicing = *diagram.voicing();
         const DiagramReading drawn(diagram);
         QCOMPARE(drawn.strings().size(), lessons::StringCount);
@@ -371,7 +360,7 @@ private slots:
         const QPoint at = diagram.widget()->pos();
         const double twipsPerPixel = 1440.0 / form.dpiX();
         const double pitch = lessons::diagram::StringPitch * drawn.em() * twipsPerPixel;
-        const forms::Control &row = page(window).control(fingers);
+        const forms::Control &row = rig->window(window).control(fingers);
         const QString text = row.get(QStringLiteral("Caption"))->toString();
         const QFontMetricsF metrics(row.widget()->font(), row.widget());
         QVERIFY(metrics.horizontalAdvance(text) * twipsPerPixel <= row.geometry().width());
@@ -392,7 +381,7 @@ private slots:
         if (marker.isEmpty())
             return;
         // The marker's first line points at the middle of its fret's row.
-        const forms::Control &label = page(window).control(marker);
+        const forms::Control &label = rig->window(window).control(marker);
         const double pointsAt =
             label.geometry().top() +
             QFontMetricsF(label.widget()->font(), label.widget()).height() / 2 * twipsPerPixel;
@@ -423,11 +412,11 @@ private slots:
         QFETCH(QString, labelName);
         QFETCH(double, factor);
         open(window);
-        forms::Form &form = page(window).form();
+        forms::Form &form = rig->window(window).form();
         test::resizeClient(form, factor);
         const auto &diagram =
-            page(window).controlAs<lessons::DiagramLabel>(QStringLiteral("Label6"));
-        const auto &label = page(window).controlAs<forms::Label>(labelName);
+            rig->window(window).controlAs<lessons::DiagramLabel>(QStringLiteral("Label6"));
+        const auto &label = rig->window(window).controlAs<forms::Label>(labelName);
         const double twipsPerPixel = 1440.0 / form.dpiX();
         const double em = diagram.widget()->font().pointSizeF() * 20; // twips
         const double diagramLeft =

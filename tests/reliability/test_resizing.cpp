@@ -64,7 +64,7 @@ class ResizingTest : public QObject {
     {
         rig->registry->show(name);
         rig->settle();
-        return rig->registry->instance(name)->form();
+        return rig->window(name).form();
     }
     void resize(forms::Form &form, const QSize &size)
     {
@@ -88,11 +88,7 @@ class ResizingTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        rig = std::make_unique<test::Rig>();
-        test::registerAllWindows(*rig->registry);
-    }
+    void init() { rig = test::allWindowsRig(); }
     void cleanup() { rig.reset(); }
 
     void everyWindow_data()

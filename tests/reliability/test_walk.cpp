@@ -1,15 +1,12 @@
 #include "forms/form.h"
-#include "forms/menuitem.h"
 #include "forms/timer.h"
 #include "lessons/catalogue.h"
 #include "shell/registry.h"
 #include "shell/windowclass.h"
+#include "support/acting.h"
 #include "support/allwindows.h"
 #include "support/doubles.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QComboBox>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QtTest>
@@ -128,7 +125,6 @@ class WalkTest : public QObject {
     // Every window.control the walks of this run performed.
     std::set<QString> performed;
 
-    shell::WindowClass &window(const QString &name) { return *rig->registry->instance(name); }
     static QString key(const Action &a)
     {
         return QStringLiteral("%1 %2.%3").arg(int(a.kind)).arg(a.window, a.control);
@@ -140,7 +136,7 @@ class WalkTest : public QObject {
     {
         std::vector<Action> actions;
         for (const QString &name : rig->registry->loadedClasses()) {
-            forms::Form &form = window(name).form();
+            forms::Form &form = rig->window(name).form();
             if (!form.isVisible())
                 continue;
             actions.push_back({Action::Close, name, {}});
@@ -170,13 +166,13 @@ class WalkTest : public QObject {
     void perform(const Action &a)
     {
         if (a.kind == Action::Close) {
-            window(a.window).form().close();
+            rig->window(a.window).form().close();
             return;
         }
         if (a.kind == Action::Tick) {
             rig->clock.advance(1 + int(random.bounded(6)));
             for (const char *name : {"Timer1", "Timer2"}) {
-                auto &timer = window(a.window).controlAs<forms::Timer>(QLatin1String(name));
+                auto &timer = rig->window(a.window).controlAs<forms::Timer>(QLatin1String(name));
                 if (timer.running())
                     timer.tick();
                 if (!rig->registry->isLoaded(a.window))
@@ -185,7 +181,7 @@ class WalkTest : public QObject {
             return;
         }
         if (a.kind == Action::Resize) {
-            forms::Form &form = window(a.window).form();
+            forms::Form &form = rig->window(a.window).form();
             // As the window system resizes: whole pixels of the whole window.
             form.resize(random.bounded(8) == 0
                             ? QSize(0, 0)
@@ -195,18 +191,11 @@ class WalkTest : public QObject {
         // Questions are answered at random; so is what the printer does.
         rig->prompter.answers = {random.bounded(2) == 0, random.bounded(2) == 0};
         rig->printer.outcome = static_cast<platform::PrintResult::Outcome>(random.bounded(3));
-        forms::Control &c = window(a.window).control(a.control);
-        if (a.kind == Action::Menu) {
-            dynamic_cast<forms::MenuItem &>(c).action()->trigger();
-        } else if (a.kind == Action::Pick) {
-            auto *combo = qobject_cast<QComboBox *>(c.widget());
-            combo->setCurrentIndex(a.entry);
-            emit combo->activated(a.entry);
-        } else if (auto *button = qobject_cast<QAbstractButton *>(c.widget())) {
-            button->click();
-        } else {
-            QTest::mouseClick(c.widget(), Qt::LeftButton);
-        }
+        forms::Control &c = rig->window(a.window).control(a.control);
+        if (a.kind == Action::Pick)
+            test::choose(c, a.entry);
+        else
+            test::press(c);
     }
 
     // The walk's invariants, after one action.
@@ -222,7 +211,7 @@ class WalkTest : public QObject {
                 return QStringLiteral("the sheet %1 stayed loaded").arg(QLatin1String(chord.sheet));
         }
         for (const QString &name : loaded) {
-            if (!window(name).form().isVisible())
+            if (!rig->window(name).form().isVisible())
                 return QStringLiteral("%1 is loaded but not shown").arg(name);
         }
         const int ends = rig->ends - endsBefore;
@@ -232,8 +221,8 @@ class WalkTest : public QObject {
                 .arg(loaded.size());
         // One instance per class for the whole walk.
         for (const QString &name : loaded) {
-            const auto [at, fresh] = instances.emplace(name, &window(name));
-            if (!fresh && at->second != &window(name))
+            const auto [at, fresh] = instances.emplace(name, &rig->window(name));
+            if (!fresh && at->second != &rig->window(name))
                 return QStringLiteral("a second instance of %1").arg(name);
         }
         return {};
@@ -301,8 +290,7 @@ class WalkTest : public QObject {
 private slots:
     void init()
     {
-        rig = std::make_unique<test::Rig>();
-        test::registerAllWindows(*rig->registry);
+        rig = test::allWindowsRig();
         instances.clear();
         recent.clear();
     }

@@ -2,10 +2,10 @@
 #include "layout/engine.h"
 #include "shell/registry.h"
 #include "shell/windowclass.h"
+#include "support/acting.h"
 #include "support/doubles.h"
 
 #include <QPointer>
-#include <QPushButton>
 #include <QtTest>
 
 using namespace strumkin;
@@ -54,10 +54,8 @@ class RegistryTest : public QObject {
     Probe &probe(const QString &name) { return dynamic_cast<Probe &>(*registry().instance(name)); }
     QVariant caption()
     {
-        return probe(A)
-            .control(QStringLiteral("Label1"))
-            .get(QStringLiteral("Caption"))
-            .value_or(QVariant());
+        return test::property(probe(A).control(QStringLiteral("Label1")),
+                              QStringLiteral("Caption"));
     }
 
 private slots:
@@ -130,7 +128,7 @@ private slots:
         };
         if (loaded.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, "no window class frmNoSuch");
-        qobject_cast<QPushButton *>(probe(A).control(QStringLiteral("cmdGo")).widget())->click();
+        test::press(probe(A).control(QStringLiteral("cmdGo")));
         QVERIFY(aliveInHandler);
         QCOMPARE(rig->ends, 0);
         rig->settle();

@@ -12,13 +12,12 @@
 #include "shell/shellwindows.h"
 #include "shell/tiling.h"
 #include "shell/windowclass.h"
+#include "support/acting.h"
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/ink.h"
 #include "support/windowsize.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QFontMetricsF>
 #include <QPointer>
 #include <QtTest>
@@ -34,20 +33,14 @@ class ShellWindowsTest : public QObject {
 
     std::unique_ptr<test::Rig> rig;
 
-    shell::WindowClass &window(const char *name)
-    {
-        return *rig->registry->instance(QLatin1String(name));
-    }
     QVariant welcome(const char *control, const char *property)
     {
-        return window("frmTimer")
-            .control(QLatin1String(control))
-            .get(QLatin1String(property))
-            .value_or(QVariant());
+        return test::property(rig->window("frmTimer").control(QLatin1String(control)),
+                              QLatin1String(property));
     }
     forms::Timer &timer(const char *name)
     {
-        return window("frmTimer").controlAs<forms::Timer>(QLatin1String(name));
+        return rig->window("frmTimer").controlAs<forms::Timer>(QLatin1String(name));
     }
     // Whether the welcome window still hides its way on.
     bool waiting()
@@ -191,14 +184,12 @@ private slots:
     void tilesReachPastTheRightAndBottomEdges()
     {
         rig->registry->show(QStringLiteral("frmstart"));
-        const QPointer<forms::Form> first = &window("frmstart").form();
-        qobject_cast<QAbstractButton *>(
-            window("frmstart").control(QStringLiteral("Command1")).widget())
-            ->click();
-        window("frmintro").controlAs<forms::MenuItem>(QStringLiteral("goback")).action()->trigger();
+        const QPointer<forms::Form> first = &rig->window("frmstart").form();
+        rig->press("frmstart", "Command1");
+        rig->press("frmintro", "goback");
         rig->settle();
         QVERIFY(first.isNull());
-        forms::Form &form = window("frmstart").form();
+        forms::Form &form = rig->window("frmstart").form();
         const QImage &background = form.surface().background();
         const QSize client = form.clientArea()->size();
         QVERIFY(background.width() > client.width() && background.height() > client.height());
@@ -216,7 +207,7 @@ private slots:
         *rig->paths = platform::Paths(folder, rig->drive.path());
         rig->registry->show(QStringLiteral("frmstart"));
         const auto *guitar =
-            window("frmstart").form().controlAs<forms::Picture>(QStringLiteral("Image1"));
+            rig->window("frmstart").form().controlAs<forms::Picture>(QStringLiteral("Image1"));
         QCOMPARE(guitar->picture().size(), QSize(40, 30));
     }
 
@@ -225,8 +216,8 @@ private slots:
     void darkRedTextKeepsItsColour()
     {
         rig->registry->show(QStringLiteral("frmintro"));
-        forms::Form &form = window("frmintro").form();
-        const QWidget *text = window("frmintro").control(QStringLiteral("Label7")).widget();
+        forms::Form &form = rig->window("frmintro").form();
+        const QWidget *text = rig->window("frmintro").control(QStringLiteral("Label7")).widget();
         const QImage grab =
             form.grab(QRect(text->mapTo(&form, QPoint(0, 0)), text->size())).toImage();
         int ink = 0;
@@ -259,10 +250,10 @@ private slots:
         QFETCH(double, factor);
         QFETCH(int, lowerRow);
         rig->registry->show(QStringLiteral("frmintro"));
-        forms::Form &form = window("frmintro").form();
+        forms::Form &form = rig->window("frmintro").form();
         test::resizeClient(form, factor);
         const auto &diagram =
-            window("frmintro").controlAs<lessons::DiagramLabel>(QStringLiteral("Label4"));
+            rig->window("frmintro").controlAs<lessons::DiagramLabel>(QStringLiteral("Label4"));
         QCOMPARE(diagram.get(QStringLiteral("Caption"))->toString(), QStringLiteral("a"));
         const forms::Scale scale = form.scale();
         const double twipsPerPixel = forms::TwipsPerInch / form.dpiX();
@@ -272,7 +263,8 @@ private slots:
         using namespace lessons::diagram;
 
         // Glyph centres of the names, as drawn, against the strings.
-        const auto &names = window("frmintro").controlAs<forms::Label>(QStringLiteral("Label10"));
+        const auto &names =
+            rig->window("frmintro").controlAs<forms::Label>(QStringLiteral("Label10"));
         const QList<double> centres = test::inkedRunCentres(names);
         QCOMPARE(centres.size(), lessons::StringCount);
         double worst = 0;
@@ -289,7 +281,7 @@ private slots:
         // at the first fret the diagram shows, the lower one at the third, or
         // further down once it has moved with the grown window.
         for (const auto &[name, row] : {std::pair{"Label5", 1}, std::pair{"Label6", lowerRow}}) {
-            const forms::Control &marker = window("frmintro").control(QLatin1String(name));
+            const forms::Control &marker = rig->window("frmintro").control(QLatin1String(name));
             const QWidget *widget = marker.widget();
             const double pointsAt =
                 marker.geometry().top() * scale.twipsPerUnitY +

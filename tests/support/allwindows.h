@@ -3,7 +3,10 @@
 #include "lessons/lessonwindows.h"
 #include "shell/registry.h"
 #include "shell/shellwindows.h"
+#include "support/doubles.h"
 #include "windows/sidewindows.h"
+
+#include <memory>
 
 namespace strumkin::test {
 
@@ -14,6 +17,14 @@ inline void registerAllWindows(shell::Registry &registry)
     shell::registerShellWindows(registry);
     lessons::registerLessonWindows(registry);
     windows::registerSideWindows(registry);
+}
+
+// A rig with every window class registered.
+inline std::unique_ptr<Rig> allWindowsRig(const QString &driveRoot = {})
+{
+    auto rig = std::make_unique<Rig>(driveRoot);
+    registerAllWindows(*rig->registry);
+    return rig;
 }
 
 } // namespace strumkin::test

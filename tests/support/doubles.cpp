@@ -1,8 +1,10 @@
 #include "support/doubles.h"
+#include "support/acting.h"
 
 #include "platform/fonts.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -62,6 +64,21 @@ void Rig::settle()
     // The end check is queued behind the handler; deferred deletions too.
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+shell::WindowClass &Rig::window(const QString &name) const
+{
+    return *registry->instance(name);
+}
+
+QString Rig::onDrive(const QString &relative) const
+{
+    return QDir(paths->driveRoot()).filePath(relative);
+}
+
+void Rig::press(const QString &windowName, const QString &control)
+{
+    test::press(window(windowName).control(control));
 }
 
 } // namespace strumkin::test

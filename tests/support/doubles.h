@@ -147,6 +147,12 @@ public:
     void standIn(const QStringList &classNames);
     // Runs the queued end-of-program check.
     void settle();
+    // The window of a class, loaded as the program would load it.
+    shell::WindowClass &window(const QString &name) const;
+    // A path on the drive, from its root.
+    QString onDrive(const QString &relative) const;
+    // Presses a control of a window as a user would (see test::press).
+    void press(const QString &windowName, const QString &control);
 };
 
 } // namespace strumkin::test

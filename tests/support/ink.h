@@ -11,14 +11,33 @@
 
 namespace strumkin::test {
 
-// For each pixel column of what the label draws, whether any of it is inked.
-inline QList<bool> inkedColumns(const forms::Label &label)
+// A clear canvas of a size at a widget's resolution, to paint what it shows on.
+inline QImage canvasFor(const QSize &size, const QWidget &widget)
 {
-    const QWidget &widget = *label.widget();
-    QImage canvas(widget.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage canvas(size, QImage::Format_ARGB32_Premultiplied);
     canvas.setDotsPerMeterX(static_cast<int>(std::lround(widget.logicalDpiX() / 0.0254)));
     canvas.setDotsPerMeterY(static_cast<int>(std::lround(widget.logicalDpiY() / 0.0254)));
     canvas.fill(Qt::transparent);
+    return canvas;
+}
+
+// The smallest rectangle holding every pixel that is ink by a test.
+template <typename IsInk> QRect inkBounds(const QImage &image, IsInk isInk)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (isInk(image.pixel(x, y)))
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+// For each pixel column of what the label draws, whether any of it is inked.
+inline QList<bool> inkedColumns(const forms::Label &label)
+{
+    QImage canvas = canvasFor(label.widget()->size(), *label.widget());
     QPainter painter(&canvas);
     label.paint(painter, QRectF(canvas.rect()));
     QList<bool> inked(canvas.width(), false);

@@ -1,13 +1,10 @@
-#include "forms/combobox.h"
 #include "forms/form.h"
-#include "forms/picture.h"
 #include "shell/registry.h"
 #include "shell/windowclass.h"
+#include "support/acting.h"
 #include "support/allwindows.h"
 #include "support/doubles.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QtTest>
@@ -26,25 +23,7 @@ class ScreensTest : public QObject {
     {
         return QGuiApplication::screens().at(primary() == QGuiApplication::screens().at(0) ? 1 : 0);
     }
-    forms::Form &form(const QString &name) { return rig->registry->instance(name)->form(); }
-    void click(const QString &window, const QString &control)
-    {
-        forms::Control &c = rig->registry->instance(window)->control(control);
-        if (c.kind() == QLatin1String("option"))
-            c.set(QStringLiteral("Value"), true);
-        else if (auto *picture = dynamic_cast<forms::Picture *>(&c))
-            picture->click();
-        else
-            qobject_cast<QAbstractButton *>(c.widget())->click();
-    }
-    void choose(int index)
-    {
-        auto *combo = rig->registry->instance(QStringLiteral("frmsecret"))
-                          ->controlAs<forms::ComboBox>(QStringLiteral("cbochords"))
-                          .comboBox();
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
+    forms::Form &form(const QString &name) { return rig->window(name).form(); }
     // Moves a shown window into the middle of a screen, as the user would.
     static void moveTo(forms::Form &window, QScreen *screen)
     {
@@ -71,8 +50,7 @@ private slots:
     }
     void init()
     {
-        rig = std::make_unique<test::Rig>();
-        test::registerAllWindows(*rig->registry);
+        rig = test::allWindowsRig();
         const QSize size = primary()->geometry().size();
         rig->screen.size = QSizeF(size.width() * 15.0, size.height() * 15.0);
     }
@@ -121,7 +99,7 @@ private slots:
         QScreen *screen = moved ? other() : primary();
         if (moved)
             moveTo(form(from), screen);
-        click(from, control);
+        rig->press(from, control);
         QVERIFY(rig->registry->isLoaded(opens));
         QCOMPARE(form(opens).screen(), screen);
         QVERIFY(screen->geometry().contains(form(opens).frameGeometry()));
@@ -146,7 +124,9 @@ private slots:
             moveTo(member, screen);
         const QRect memberFrame = member.frameGeometry();
         for (int pick : {2, 7}) {
-            choose(pick);
+            test::choose(
+                rig->window(QStringLiteral("frmsecret")).control(QStringLiteral("cbochords")),
+                pick);
             forms::Form &page = form(pick == 2 ? QStringLiteral("frmb") : QStringLiteral("frmG"));
             QCOMPARE(page.screen(), screen);
             QVERIFY(screen->geometry().contains(page.frameGeometry()));
@@ -157,7 +137,8 @@ private slots:
         forms::Form &b = form(QStringLiteral("frmb"));
         b.move(screen->geometry().topLeft() + QPoint(5, 7));
         const QRect placed = b.frameGeometry();
-        choose(2);
+        test::choose(rig->window(QStringLiteral("frmsecret")).control(QStringLiteral("cbochords")),
+                     2);
         QCOMPARE(b.frameGeometry(), placed);
     }
 };

@@ -2,15 +2,12 @@
 #include "forms/dirlist.h"
 #include "forms/filelist.h"
 #include "forms/form.h"
-#include "forms/label.h"
-#include "forms/menuitem.h"
 #include "shell/registry.h"
 #include "shell/windowclass.h"
+#include "support/acting.h"
 #include "support/allwindows.h"
 #include "support/doubles.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QGlyphRun>
@@ -33,60 +30,43 @@ class SideWindowsTest : public QObject {
 
     std::unique_ptr<test::Rig> rig;
 
-    shell::WindowClass &window(const char *name)
-    {
-        return *rig->registry->instance(QLatin1String(name));
-    }
-    void click(const char *windowName, const char *control)
-    {
-        qobject_cast<QAbstractButton *>(window(windowName).control(QLatin1String(control)).widget())
-            ->click();
-    }
     forms::DirList &folders()
     {
-        return window("frmfind").controlAs<forms::DirList>(QStringLiteral("Dir1"));
+        return rig->window("frmfind").controlAs<forms::DirList>(QStringLiteral("Dir1"));
     }
     forms::FileList &files()
     {
-        return window("frmfind").controlAs<forms::FileList>(QStringLiteral("File1"));
+        return rig->window("frmfind").controlAs<forms::FileList>(QStringLiteral("File1"));
     }
-    QString onDrive(const QString &relative) const { return rig->drive.filePath(relative); }
     QByteArray stored(const char *relative) const
     {
-        return QFile::encodeName(QDir(onDrive(QString())).canonicalPath()) + '/' + relative;
+        return QFile::encodeName(QDir(rig->onDrive(QString())).canonicalPath()) + '/' + relative;
     }
     void write(const QString &relative)
     {
-        QVERIFY(QDir().mkpath(QFileInfo(onDrive(relative)).path()));
-        QFile file(onDrive(relative));
+        QVERIFY(QDir().mkpath(QFileInfo(rig->onDrive(relative)).path()));
+        QFile file(rig->onDrive(relative));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("saved\r\n");
     }
     // What a user does in the picker: choose an item of the open list.
     void choose(int index)
     {
-        auto *combo =
-            window("frmsecret").controlAs<forms::ComboBox>(QStringLiteral("cbochords")).comboBox();
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
+        test::choose(rig->window("frmsecret").control(QStringLiteral("cbochords")), index);
     }
 
 private slots:
-    void init()
-    {
-        rig = std::make_unique<test::Rig>();
-        test::registerAllWindows(*rig->registry);
-    }
+    void init() { rig = test::allWindowsRig(); }
     void cleanup() { rig.reset(); }
 
     void theBrowserListsSavedChordsAtOnce()
     {
         rig->registry->show(QStringLiteral("frmA"));
-        click("frmA", "Command2");
-        click("frmA", "Check1");
+        rig->press("frmA", "Command2");
+        rig->press("frmA", "Check1");
         QVERIFY(rig->registry->isLoaded(QStringLiteral("frmfind")));
-        QCOMPARE(window("frmfind").form().windowTitle(), QStringLiteral("Find"));
-        QCOMPARE(folders().path(), QDir(onDrive(QStringLiteral("Chords"))).canonicalPath());
+        QCOMPARE(rig->window("frmfind").form().windowTitle(), QStringLiteral("Find"));
+        QCOMPARE(folders().path(), QDir(rig->onDrive(QStringLiteral("Chords"))).canonicalPath());
         QCOMPARE(files().names(), QStringList{QStringLiteral("Aminor.txt")});
     }
 
@@ -119,8 +99,7 @@ private slots:
         for (int i = 0; i < 60; ++i)
             QVERIFY(QDir(desk.path())
                         .mkpath(QStringLiteral("drive/Chords/more%1").arg(i, 2, 10, QChar(u'0'))));
-        rig = std::make_unique<test::Rig>(desk.filePath(QStringLiteral("drive")));
-        test::registerAllWindows(*rig->registry);
+        rig = test::allWindowsRig(desk.filePath(QStringLiteral("drive")));
         rig->registry->show(QStringLiteral("frmfind"));
         QTreeWidget *tree = folders().view();
         QCOMPARE(tree->topLevelItemCount(), 1);
@@ -147,17 +126,17 @@ private slots:
     // What is saved, added or deleted while the browser is open shows at once.
     void theListsShowWhatIsInTheFolderNow()
     {
-        QVERIFY(QDir().mkpath(onDrive(QStringLiteral("Chords"))));
+        QVERIFY(QDir().mkpath(rig->onDrive(QStringLiteral("Chords"))));
         rig->registry->show(QStringLiteral("frmA"));
-        click("frmA", "Check1");
+        rig->press("frmA", "Check1");
         QVERIFY(files().names().isEmpty());
-        click("frmA", "Command1");
+        rig->press("frmA", "Command1");
         QTRY_COMPARE(files().names(), QStringList{QStringLiteral("Amajor.txt")});
-        click("frmA", "Check1");
+        rig->press("frmA", "Check1");
         QCOMPARE(files().names(), QStringList{QStringLiteral("Amajor.txt")});
         write(QStringLiteral("Chords/Bchords/Bmajor.txt"));
         QTRY_VERIFY(folders().row(stored("Chords/Bchords")) != nullptr);
-        QVERIFY(QFile::remove(onDrive(QStringLiteral("Chords/Amajor.txt"))));
+        QVERIFY(QFile::remove(rig->onDrive(QStringLiteral("Chords/Amajor.txt"))));
         QTRY_VERIFY(files().names().isEmpty());
         // The user's place in a long list stays while the folder changes.
         for (int i = 0; i < 300; ++i)
@@ -170,8 +149,9 @@ private slots:
         QCOMPARE(list->currentIndex().data().toString(), QStringLiteral("f150.txt"));
         // A folder that goes away gives way to the one above it.
         emit folders().view()->itemActivated(folders().row(stored("Chords/Bchords")), 0);
-        QVERIFY(QDir(onDrive(QStringLiteral("Chords/Bchords"))).removeRecursively());
-        QTRY_COMPARE(folders().path(), QDir(onDrive(QStringLiteral("Chords"))).canonicalPath());
+        QVERIFY(QDir(rig->onDrive(QStringLiteral("Chords/Bchords"))).removeRecursively());
+        QTRY_COMPARE(folders().path(),
+                     QDir(rig->onDrive(QStringLiteral("Chords"))).canonicalPath());
         QCOMPARE(files().names().size(), 301);
     }
 
@@ -202,9 +182,10 @@ private slots:
     {
         QFETCH(QByteArray, stored);
         QFETCH(QString, shown);
-        QVERIFY(QDir().mkpath(onDrive(QStringLiteral("Chords"))));
+        QVERIFY(QDir().mkpath(rig->onDrive(QStringLiteral("Chords"))));
         write(QStringLiteral("Chords/Amajor.txt"));
-        const QByteArray path = QFile::encodeName(onDrive(QStringLiteral("Chords"))) + '/' + stored;
+        const QByteArray path =
+            QFile::encodeName(rig->onDrive(QStringLiteral("Chords"))) + '/' + stored;
         const int fd = ::open(path.constData(), O_CREAT | O_WRONLY, 0644);
         QVERIFY(fd >= 0);
         ::close(fd);
@@ -235,17 +216,17 @@ private slots:
     void theCheckBoxIsAOneShotButton()
     {
         rig->registry->show(QStringLiteral("frmA"));
-        forms::Control &box = window("frmA").control(QStringLiteral("Check1"));
-        click("frmA", "Check1");
+        forms::Control &box = rig->window("frmA").control(QStringLiteral("Check1"));
+        rig->press("frmA", "Check1");
         QCOMPARE(box.get(QStringLiteral("Value"))->toInt(), 0);
-        const forms::Form *browser = &window("frmfind").form();
+        const forms::Form *browser = &rig->window("frmfind").form();
         // While the browser is open a click shows the same one and stays ticked.
-        click("frmA", "Check1");
+        rig->press("frmA", "Check1");
         QCOMPARE(box.get(QStringLiteral("Value"))->toInt(), 1);
-        QCOMPARE(&window("frmfind").form(), browser);
-        click("frmA", "Check1");
+        QCOMPARE(&rig->window("frmfind").form(), browser);
+        rig->press("frmA", "Check1");
         QCOMPARE(box.get(QStringLiteral("Value"))->toInt(), 0);
-        QCOMPARE(&window("frmfind").form(), browser);
+        QCOMPARE(&rig->window("frmfind").form(), browser);
         QCOMPARE(rig->registry->loadedClasses(),
                  (QStringList{QStringLiteral("frmA"), QStringLiteral("frmfind")}));
     }
@@ -254,12 +235,12 @@ private slots:
     {
         write(QStringLiteral("Chords/Bchords/Bmajor.txt"));
         rig->registry->show(QStringLiteral("frmfind"));
-        folders().setPath(onDrive(QStringLiteral("Chords/Bchords")));
+        folders().setPath(rig->onDrive(QStringLiteral("Chords/Bchords")));
         QCOMPARE(files().names(), QStringList{QStringLiteral("Bmajor.txt")});
-        click("frmfind", "Command1");
+        rig->press("frmfind", "Command1");
         QVERIFY(!rig->registry->isLoaded(QStringLiteral("frmfind")));
         rig->registry->show(QStringLiteral("frmfind"));
-        QCOMPARE(folders().path(), QDir(onDrive(QStringLiteral("Chords"))).canonicalPath());
+        QCOMPARE(folders().path(), QDir(rig->onDrive(QStringLiteral("Chords"))).canonicalPath());
         QVERIFY(files().names().isEmpty());
     }
 
@@ -268,7 +249,7 @@ private slots:
         for (int round = 0; round < 2; ++round) {
             rig->registry->show(QStringLiteral("frmsecret"));
             const auto &picker =
-                window("frmsecret").controlAs<forms::ComboBox>(QStringLiteral("cbochords"));
+                rig->window("frmsecret").controlAs<forms::ComboBox>(QStringLiteral("cbochords"));
             QCOMPARE(picker.get(QStringLiteral("List"))->toStringList(),
                      (QStringList{"Click to see the Chords!", "The A Chords", "The B Chords",
                                   "The C Chords", "The D Chords", "The E Chords", "The F Chords",
@@ -285,10 +266,10 @@ private slots:
     {
         rig->registry->show(QStringLiteral("frmsecret"));
         choose(2);
-        forms::Control &label = window("frmb").control(QStringLiteral("Label5"));
+        forms::Control &label = rig->window("frmb").control(QStringLiteral("Label5"));
         label.set(QStringLiteral("Caption"), QStringLiteral("changed"));
         choose(2);
-        QCOMPARE(&window("frmb").control(QStringLiteral("Label5")), &label);
+        QCOMPARE(&rig->window("frmb").control(QStringLiteral("Label5")), &label);
         QCOMPARE(label.get(QStringLiteral("Caption"))->toString(), QStringLiteral("changed"));
     }
 
@@ -319,13 +300,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, target);
         rig->registry->show(window);
-        forms::Control &c = rig->registry->instance(window)->control(control);
-        if (auto *item = dynamic_cast<forms::MenuItem *>(&c))
-            item->action()->trigger();
-        else if (auto *label = dynamic_cast<forms::Label *>(&c))
-            label->click();
-        else
-            qobject_cast<QAbstractButton *>(c.widget())->click();
+        rig->press(window, control);
         QCOMPARE(rig->launcher.starts.size(), 1u);
         const QString opened = rig->launcher.starts[0].arguments.value(0);
         QVERIFY2(target.startsWith(u'/') ? opened.endsWith(target) : opened == target,
