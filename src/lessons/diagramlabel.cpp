@@ -36,7 +36,7 @@ int shiftInto(int from, int to, int size)
 } // namespace
 
 DiagramLabel::DiagramLabel(forms::Form &form, QString kind, QString name, forms::Control *container)
-    : Label(form, std::move(kind), std::move(name), container)
+    : Kinded(form, std::move(kind), std::move(name), container)
 {}
 
 const Voicing *DiagramLabel::voicing() const
@@ -114,24 +114,22 @@ QPointF DiagramLabel::drift() const
     return drift;
 }
 
-std::optional<QVariant> DiagramLabel::read(const QString &p) const
+const forms::PropertyTable<DiagramLabel> &DiagramLabel::properties()
 {
-    if (p == QLatin1String("Anchor"))
-        return m_across + QLatin1Char(',') + m_down;
-    return Label::read(p);
-}
-
-bool DiagramLabel::write(const QString &p, const QVariant &value)
-{
-    if (p == QLatin1String("Anchor")) {
-        const QStringList names = value.toString().split(QLatin1Char(','));
-        if (names.size() != 2)
-            return false;
-        m_across = names.front().trimmed();
-        m_down = names.back().trimmed();
-        return true;
-    }
-    return Label::write(p, value);
+    // The two labels it lines up with: "finger row,fret marker".
+    static const forms::PropertyTable<DiagramLabel> table{
+        {"Anchor", forms::Takes::text(),
+         [](const DiagramLabel &d) { return d.m_across + QLatin1Char(',') + d.m_down; },
+         [](DiagramLabel &d, const QVariant &value) {
+             const QStringList names = value.toString().split(QLatin1Char(','));
+             if (names.size() != 2)
+                 return false;
+             d.m_across = names.front().trimmed();
+             d.m_down = names.back().trimmed();
+             return true;
+         }},
+    };
+    return table;
 }
 
 void DiagramLabel::paint(QPainter &painter, const QRectF &given) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/kinded.h"
 #include "forms/label.h"
 #include "lessons/voicing.h"
 
@@ -14,9 +15,11 @@ namespace strumkin::lessons {
 // minor) and which shows that chord's fretboard diagram instead of the
 // letter: sized from its font's point size as a glyph of that size would be,
 // drawn in its text colour, vector-sharp on any device.
-class DiagramLabel final : public forms::Label {
+class DiagramLabel final : public forms::Kinded<DiagramLabel, forms::Label> {
 public:
     DiagramLabel(forms::Form &form, QString kind, QString name, forms::Control *container);
+
+    [[nodiscard]] static const forms::PropertyTable<DiagramLabel> &properties();
 
     // The chord the caption names; null for any other caption.
     [[nodiscard]] const Voicing *voicing() const;
@@ -38,8 +41,6 @@ public:
     void loaded() override;
 
 protected:
-    std::optional<QVariant> read(const QString &property) const override;
-    bool write(const QString &property, const QVariant &value) override;
     void leaderMoved() override;
 
 private:

@@ -55,23 +55,20 @@ void OptionLetters::applyGeometry()
         row.setGeometry(0, row.y(), area->width(), row.height());
 }
 
-std::optional<QVariant> OptionLetters::read(const QString &p) const
+const forms::PropertyTable<OptionLetters> &OptionLetters::properties()
 {
-    if (p == QLatin1String("Options"))
-        return m_options.join(QLatin1Char(','));
-    return Label::read(p);
-}
-
-bool OptionLetters::write(const QString &p, const QVariant &value)
-{
-    if (p == QLatin1String("Options")) {
-        m_options.clear();
-        for (const QString &name : value.toString().split(QLatin1Char(','), Qt::SkipEmptyParts))
-            m_options << name.trimmed();
-        widget()->update();
-        return true;
-    }
-    return Label::write(p, value);
+    static const forms::PropertyTable<OptionLetters> table{
+        {"Options", forms::Takes::text(),
+         [](const OptionLetters &o) { return o.m_options.join(QLatin1Char(',')); },
+         [](OptionLetters &o, const QVariant &value) {
+             o.m_options.clear();
+             for (const QString &name :
+                  value.toString().split(QLatin1Char(','), Qt::SkipEmptyParts))
+                 o.m_options << name.trimmed();
+             o.widget()->update();
+         }},
+    };
+    return table;
 }
 
 } // namespace strumkin::lessons

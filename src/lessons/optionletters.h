@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/kinded.h"
 #include "lessons/placedletters.h"
 
 #include <QStringList>
@@ -12,17 +13,16 @@ namespace strumkin::lessons {
 // would have put it. The letters keep their size when the window grows and
 // move apart with their buttons. Without those buttons, or with another
 // number of letters, it draws as a plain label in its designed place.
-class OptionLetters final : public PlacedLetters {
+class OptionLetters final : public forms::Kinded<OptionLetters, PlacedLetters> {
 public:
-    using PlacedLetters::PlacedLetters;
+    using Kinded::Kinded;
+
+    [[nodiscard]] static const forms::PropertyTable<OptionLetters> &properties();
 
     void paint(QPainter &painter, const QRectF &box) const override;
     void applyGeometry() override;
 
 protected:
-    std::optional<QVariant> read(const QString &property) const override;
-    bool write(const QString &property, const QVariant &value) override;
-
     [[nodiscard]] std::vector<Placed> placed() const override;
 
 private:

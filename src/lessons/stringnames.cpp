@@ -42,21 +42,16 @@ void StringNames::paint(QPainter &painter, const QRectF &box) const
         paintLetters(painter, box, letters);
 }
 
-std::optional<QVariant> StringNames::read(const QString &p) const
+const forms::PropertyTable<StringNames> &StringNames::properties()
 {
-    if (p == QLatin1String("Diagram"))
-        return m_diagram;
-    return Label::read(p);
-}
-
-bool StringNames::write(const QString &p, const QVariant &value)
-{
-    if (p == QLatin1String("Diagram")) {
-        m_diagram = value.toString();
-        widget()->update();
-        return true;
-    }
-    return Label::write(p, value);
+    static const forms::PropertyTable<StringNames> table{
+        {"Diagram", forms::Takes::text(), [](const StringNames &s) { return s.m_diagram; },
+         [](StringNames &s, const QVariant &value) {
+             s.m_diagram = value.toString();
+             s.widget()->update();
+         }},
+    };
+    return table;
 }
 
 } // namespace strumkin::lessons

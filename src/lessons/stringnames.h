@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/kinded.h"
 #include "lessons/placedletters.h"
 
 namespace strumkin::lessons {
@@ -12,15 +13,15 @@ class DiagramLabel;
 // names stay under their strings in any font and when the window grows.
 // Without such a diagram, or with another number of letters, it draws as a
 // plain label.
-class StringNames final : public PlacedLetters {
+class StringNames final : public forms::Kinded<StringNames, PlacedLetters> {
 public:
-    using PlacedLetters::PlacedLetters;
+    using Kinded::Kinded;
+
+    [[nodiscard]] static const forms::PropertyTable<StringNames> &properties();
 
     void paint(QPainter &painter, const QRectF &box) const override;
 
 protected:
-    std::optional<QVariant> read(const QString &property) const override;
-    bool write(const QString &property, const QVariant &value) override;
     [[nodiscard]] std::vector<Placed> placed() const override;
 
 private:
