@@ -19,12 +19,12 @@ QVariant toVariant(const Value &v)
 
 // Properties from "Key=value ...", where 'text' is a text, true a flag and the rest numbers;
 // leading bare numbers are Left, Top, Width and Height. Named Command1 unless said otherwise.
-QVariantMap parse(const QString &spec)
+QVariantMap parse(const QString &text)
 {
     static const QStringList box{"Left", "Top", "Width", "Height"};
     QVariantMap props{{"Name", "Command1"}};
     qsizetype next = 0;
-    for (const QString &token : spec.split(' ', Qt::SkipEmptyParts)) {
+    for (const QString &token : text.split(' ', Qt::SkipEmptyParts)) {
         const QString value = token.section('=', -1);
         props[token.contains('=') ? token.section('=', 0, 0) : box.value(next++)] =
             value.startsWith('\'') ? QVariant(value.mid(1).chopped(1))
@@ -42,7 +42,7 @@ public:
     QStringList moves, sets;
     std::function<void()> onMove, onRead;
 
-    explicit FakeControl(const QString &spec) : props(parse(spec)) {}
+    explicit FakeControl(const QString &text) : props(parse(text)) {}
     std::optional<Value> property(std::string_view name) const override
     {
         if (onRead)
@@ -107,9 +107,9 @@ public:
             out.push_back(c.get());
         return out;
     }
-    FakeControl &add(const QString &spec)
+    FakeControl &add(const QString &text)
     {
-        return *owned.emplace_back(std::make_unique<FakeControl>(spec));
+        return *owned.emplace_back(std::make_unique<FakeControl>(text));
     }
 };
 
