@@ -1,11 +1,9 @@
 #include "forms/dirlist.h"
 
-#include "forms/eventwatch.h"
 #include "forms/folderreading.h"
-#include "forms/folderwatch.h"
 #include "forms/form.h"
 
-#include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QStyle>
@@ -25,10 +23,8 @@ bool within(const QByteArray &folder, const QByteArray &top)
 } // namespace
 
 DirList::DirList(Form &form, QString kind, QString name, Control *container)
-    : Kinded(form, std::move(kind), std::move(name), container), m_view(makeWidget<QTreeWidget>()),
-      m_watch(new FolderWatch(m_view, [this] { refresh(); })),
-      m_folder(realFolder(storedPath(QDir::currentPath()))), m_top("/"),
-      m_path(QFile::decodeName(m_folder))
+    : FolderList(form, std::move(kind), std::move(name), container),
+      m_view(makeWidget<QTreeWidget>())
 {
     m_view->setHeaderHidden(true);
     m_view->setColumnCount(1);
@@ -39,14 +35,7 @@ DirList::DirList(Form &form, QString kind, QString name, Control *container)
     QObject::connect(m_view, &QTreeWidget::itemActivated, m_view, [this](QTreeWidgetItem *item) {
         setFolder(item->data(0, FolderRole).toByteArray());
     });
-    m_shown = std::make_unique<EventWatch>(*m_view, QEvent::Show, [this] { shown(); });
-}
-
-DirList::~DirList() = default;
-
-bool DirList::setPath(const QString &path)
-{
-    return setFolder(realFolder(storedPath(path)));
+    watch(*m_view);
 }
 
 bool DirList::setFolder(const QByteArray &folder)
@@ -119,7 +108,7 @@ void DirList::rebuild() const
     }
     m_view->expandAll();
     m_view->setCurrentItem(current);
-    m_watch->follow(m_path);
+    follow();
 }
 
 void DirList::shown()
@@ -133,7 +122,7 @@ void DirList::shown()
     }
 }
 
-void DirList::refresh()
+void DirList::changed()
 {
     if (m_stale)
         return;
@@ -151,18 +140,6 @@ void DirList::refresh()
     const int scrolled = m_view->verticalScrollBar()->value();
     rebuild();
     m_view->verticalScrollBar()->setValue(scrolled);
-}
-
-const PropertyTable<DirList> &DirList::properties()
-{
-    using P = Property<DirList>;
-    // The program points the list at a folder.
-    static const PropertyTable<DirList> table{
-        {"Path", Takes::text(), [](const DirList &d) { return d.m_path; },
-         [](DirList &d, const QVariant &v) { return d.setPath(v.toString()); }, nullptr,
-         P::Design::MayNot},
-    };
-    return table;
 }
 
 } // namespace strumkin::forms

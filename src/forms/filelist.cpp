@@ -1,8 +1,6 @@
 #include "forms/filelist.h"
 
-#include "forms/eventwatch.h"
 #include "forms/folderreading.h"
-#include "forms/folderwatch.h"
 #include "forms/form.h"
 
 #include <QAbstractListModel>
@@ -81,21 +79,21 @@ private:
 
 FileList::FileList(Form &form, QString kind, QString name, Control *container)
     : Kinded(form, std::move(kind), std::move(name), container), m_view(makeWidget<QListView>()),
-      m_names(new NameList(m_view)), m_watch(new FolderWatch(m_view, [this] { refresh(); })),
-      m_folder(storedPath(QDir::currentPath())), m_path(QDir::currentPath())
+      m_names(new NameList(m_view))
 {
     // Rows of one height: a folder of many thousand files lays out at once.
     m_view->setUniformItemSizes(true);
     m_view->setModel(m_names);
-    // The folder it starts at is read only if the list is shown before it is
-    // pointed elsewhere.
-    m_shown = std::make_unique<EventWatch>(*m_view, QEvent::Show, [this] {
-        if (m_stale)
-            refresh();
-    });
+    watch(*m_view);
 }
 
-FileList::~FileList() = default;
+void FileList::shown()
+{
+    // The folder it starts at is read only if the list is shown before it is
+    // pointed elsewhere.
+    if (m_stale)
+        refresh();
+}
 
 QStringList FileList::names() const
 {
@@ -106,12 +104,6 @@ QStringList FileList::names() const
     for (const FolderEntry &entry : m_names->entries())
         all << entry.shown;
     return all;
-}
-
-bool FileList::setPath(const QString &path)
-{
-    const QByteArray folder = realFolder(storedPath(path));
-    return !folder.isEmpty() && setFolder(folder);
 }
 
 bool FileList::setFolder(const QByteArray &folder)
@@ -141,7 +133,7 @@ void FileList::refresh() const
         std::erase_if(files, [&](const FolderEntry &f) { return !QDir::match(patterns, f.shown); });
     }
     m_names->update(std::move(files));
-    m_watch->follow(m_path);
+    follow();
 }
 
 const PropertyTable<FileList> &FileList::properties()
@@ -153,10 +145,6 @@ const PropertyTable<FileList> &FileList::properties()
              f.m_pattern = v.toString().isEmpty() ? QStringLiteral("*") : v.toString();
              f.refresh();
          }},
-        // The program points the list at a folder.
-        {"Path", Takes::text(), [](const FileList &f) { return f.m_path; },
-         [](FileList &f, const QVariant &v) { return f.setPath(v.toString()); }, nullptr,
-         P::Design::MayNot},
         {"ListCount", Takes::anything(),
          [](const FileList &f) { return static_cast<int>(f.names().size()); }, nullptr, nullptr,
          P::Design::MayNot},
