@@ -7,15 +7,9 @@
 
 namespace strumkin::forms {
 
-Timer::Timer(Form &form, QString kind, QString name, Control *container)
-    : Kinded(form, std::move(kind), std::move(name), container), m_timer(new QTimer(&form))
-{
-    QObject::connect(m_timer, &QTimer::timeout, m_timer, [this] { tick(); });
-}
-
 bool Timer::running() const
 {
-    return m_timer->isActive();
+    return m_timer != nullptr && m_timer->isActive();
 }
 
 bool Timer::move(std::span<const std::int32_t>)
@@ -30,10 +24,15 @@ void Timer::tick()
 
 void Timer::restart()
 {
-    if (m_enabled && m_interval > 0)
+    if (m_enabled && m_interval > 0) {
+        if (m_timer == nullptr) {
+            m_timer = new QTimer(&form());
+            QObject::connect(m_timer, &QTimer::timeout, m_timer, [this] { tick(); });
+        }
         m_timer->start(m_interval);
-    else
+    } else if (m_timer != nullptr) {
         m_timer->stop();
+    }
 }
 
 const PropertyTable<Timer> &Timer::properties()

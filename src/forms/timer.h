@@ -6,15 +6,15 @@ class QTimer;
 
 namespace strumkin::forms {
 
-// A timer: raises Timer every Interval milliseconds while Enabled and the
-// interval is not 0. It has a position on the design and nothing else of a
-// visible control.
+// A timer: raises Timer every Interval milliseconds (0 to 65535) while
+// Enabled and the interval is not 0. Setting either starts the count again
+// from 0, as turning a wait off and on again must. It has a position on the
+// design and nothing else of a visible control.
 class Timer final : public Kinded<Timer> {
 public:
-    Timer(Form &form, QString kind, QString name, Control *container);
+    using Kinded::Kinded;
 
     [[nodiscard]] bool running() const;
-    [[nodiscard]] int interval() const { return m_interval; }
     bool move(std::span<const std::int32_t> arguments) override;
     // Raises one tick now, as the running timer would.
     void tick();
@@ -28,7 +28,8 @@ protected:
 private:
     void restart();
 
-    QTimer *m_timer;
+    // Made when the timer first runs.
+    QTimer *m_timer = nullptr;
     int m_interval = 0;
     bool m_enabled = true;
 };
