@@ -48,13 +48,12 @@ bool heldByBarre(const Voicing &v, int string)
            v.frets[string] == v.barre.fret;
 }
 
-// One diagram painted onto an image of a given resolution, with a margin
-// around its box: by the painting function, or by a diagram label.
+// One diagram painted by the painting function, white on black, onto an
+// image of a given resolution with a margin around its box.
 class Drawing {
 public:
-    Drawing(const Voicing &voicing, double points, double dpi, QColor ink = Qt::white,
-            QColor paper = Qt::black, const DiagramLabel *label = nullptr)
-        : m_em(points * dpi / 72.0), m_paper(paper), m_origin(0.2 * m_em, 0.2 * m_em)
+    Drawing(const Voicing &voicing, double points, double dpi)
+        : m_em(points * dpi / 72.0), m_origin(0.2 * m_em, 0.2 * m_em)
     {
         const QSizeF box(diagram::BoxWidth * m_em, diagram::BoxHeight * m_em);
         m_image = QImage((box + QSizeF(0.4 * m_em, 0.4 * m_em)).toSize() + QSize(1, 1),
@@ -62,17 +61,11 @@ public:
         const int dotsPerMetre = static_cast<int>(std::lround(dpi / 0.0254));
         m_image.setDotsPerMeterX(dotsPerMetre);
         m_image.setDotsPerMeterY(dotsPerMetre);
-        m_image.fill(paper);
+        m_image.fill(Qt::black);
         QPainter painter(&m_image);
-        if (label != nullptr)
-            label->paint(painter, QRectF(m_origin, box));
-        else
-            paintDiagram(painter, voicing, m_origin, points, ink);
+        paintDiagram(painter, voicing, m_origin, points, Qt::white);
     }
 
-    [[nodiscard]] double em() const { return m_em; }
-    // The colour at a point of the box, in ems.
-    [[nodiscard]] QColor at(double x, double y) const { return m_image.pixelColor(pixel(x, y)); }
     [[nodiscard]] bool inked(double x, double y) const { return isInk(m_image.pixel(pixel(x, y))); }
     // Ink pixels inside a rectangle of the box, in ems; outside the box with
     // a null rectangle.
@@ -97,16 +90,10 @@ private:
         const QPointF p = m_origin + QPointF(x, y) * m_em;
         return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))};
     }
-    // Half way or more from the paper's colour to any other.
-    [[nodiscard]] bool isInk(QRgb rgb) const
-    {
-        const QColor c(rgb);
-        return std::max({std::abs(c.red() - m_paper.red()), std::abs(c.green() - m_paper.green()),
-                         std::abs(c.blue() - m_paper.blue())}) >= 128;
-    }
+    // Half way or more from black.
+    static bool isInk(QRgb c) { return std::max({qRed(c), qGreen(c), qBlue(c)}) >= 128; }
 
     double m_em;
-    QColor m_paper;
     QPointF m_origin;
     QImage m_image;
 };
@@ -325,67 +312,6 @@ private slots:
             QVERIFY2((drawing.inkIn(at(upperHalf)) > 0) == spanned, qPrintable(where));
             QVERIFY2(drawing.inkIn(at(before)) == 0, qPrintable(where));
         }
-    }
-
-    // A diagram label paints in its text colour: white on the pages, black
-    // on the sheets.
-    void labelsDrawInTheirTextColour_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QColor>("ink");
-        QTest::addColumn<QColor>("paper");
-        QTest::newRow("page") << "frmE"
-                              << "Label2" << QColor(Qt::white) << QColor(Qt::black);
-        QTest::newRow("sheet") << "frmema"
-                               << "Label1" << QColor(Qt::black) << QColor(Qt::white);
-    }
-    void labelsDrawInTheirTextColour()
-    {
-        QFETCH(QString, window);
-        QFETCH(QString, name);
-        QFETCH(QColor, ink);
-        QFETCH(QColor, paper);
-        const auto &label = *design(qPrintable(window)).controlAs<DiagramLabel>(name);
-        const Drawing drawing(*label.voicing(), label.widget()->font().pointSizeF(), 288, ink,
-                              paper, &label);
-        // The middle of E major's dot on the G string.
-        QCOMPARE(drawing.at(diagram::stringX(3), diagram::rowCentreY(1)), ink);
-        // Between two strings, inside an empty row.
-        const double between = (diagram::stringX(3) + diagram::stringX(4)) / 2;
-        QCOMPARE(drawing.at(between, diagram::rowCentreY(3)), paper);
-    }
-
-    // A diagram label takes the glyph's box, within a pixel or so of the box
-    // the design gives it.
-    void labelSizesItselfToTheGlyph_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QSizeF>("designed");
-        QTest::newRow("page") << "frmA"
-                              << "Label2" << QSizeF(1236, 1524);
-        QTest::newRow("sheet") << "frmama"
-                               << "Label1" << QSizeF(3888, 4764);
-    }
-    void labelSizesItselfToTheGlyph()
-    {
-        QFETCH(QString, window);
-        QFETCH(QString, name);
-        QFETCH(QSizeF, designed);
-        const auto &label = *design(qPrintable(window)).controlAs<DiagramLabel>(name);
-        const double dpi = label.widget()->logicalDpiY();
-        const double em = label.widget()->font().pointSizeF() * dpi / 72;
-        const QSize natural = label.naturalSize();
-        QVERIFY(std::abs(natural.width() - diagram::BoxWidth * em) <= 1);
-        QVERIFY(std::abs(natural.height() - diagram::BoxHeight * em) <= 1);
-        const QSize room = label.widget()->size() - natural;
-        QVERIFY(room.width() >= 0 && room.height() >= 0);
-        const QSizeF twips(label.get(QStringLiteral("Width"))->toDouble(),
-                           label.get(QStringLiteral("Height"))->toDouble());
-        QVERIFY2(std::abs(twips.width() - designed.width()) <= 2 * 1440 / dpi &&
-                     std::abs(twips.height() - designed.height()) <= 2 * 1440 / dpi,
-                 qPrintable(QStringLiteral("%1 x %2").arg(twips.width()).arg(twips.height())));
     }
 };
 
