@@ -79,10 +79,11 @@ private slots:
     }
     void cleanup() { rig.reset(); }
 
-    // A save writes the text the page holds for its chord, its line ends all
-    // CR LF, and one more, replacing the file the next time; only A major's
-    // first tells where chords go.
-    void savesWriteTheChordsTextAndOneLineEnd_data()
+    // A chord's save button writes the text the page holds for it, its line
+    // ends all CR LF, and one more, replacing the file the next time; only
+    // A major's tells where chords go. Its print button asks first and prints
+    // on Yes only, from its sheet loaded hidden for the print and unloaded.
+    void eachChordsSaveAndPrintButtons_data()
     {
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("file");
@@ -94,33 +95,52 @@ private slots:
         for (int i = 0; i < 14; ++i)
             QTest::newRow(files[i]) << i << QStringLiteral("Chords/") + QLatin1String(files[i]);
     }
-    void savesWriteTheChordsTextAndOneLineEnd()
+    void eachChordsSaveAndPrintButtons()
     {
         QFETCH(int, index);
         QFETCH(QString, file);
         const lessons::Chord &chord = lessons::chords().at(std::size_t(index));
         const QString window = QLatin1String(shell::ChordPages[chord.root - 'A']);
+        const bool major = chord.quality == lessons::Quality::Major;
         open(window);
         const forms::Control &holder = rig->window(window).control(QLatin1String(chord.holder));
         const QByteArray expected = test::textOf(holder).toLatin1() + "\r\n";
         QVERIFY(expected.size() > 60);
         QVERIFY(
             !QString::fromLatin1(expected).contains(QRegularExpression(QStringLiteral("[^\r]\n"))));
-        const char *button = chord.quality == lessons::Quality::Major ? "Command1" : "Command2";
         for (int round = 0; round < 2; ++round) {
-            rig->press(window, QLatin1String(button));
+            rig->press(window, QLatin1String(major ? "Command1" : "Command2"));
             QCOMPARE(readWholeFile(rig->onDrive(file)), expected);
         }
-        if (index > 0) {
-            QVERIFY(rig->prompter.shown.empty());
-            return;
+        QCOMPARE(rig->prompter.shown.size(), index == 0 ? 2u : 0u);
+        if (index == 0) {
+            QCOMPARE(rig->prompter.shown.front().text,
+                     QStringLiteral("The chords will be saved in the %1 directory")
+                         .arg(rig->drive.filePath(QStringLiteral("Chords"))));
+            QCOMPARE(rig->prompter.shown.front().title, QStringLiteral("Strumkin"));
+            QVERIFY(!rig->prompter.shown.front().question);
         }
-        QCOMPARE(rig->prompter.shown.size(), 2u);
-        QCOMPARE(rig->prompter.shown.front().text,
-                 QStringLiteral("The chords will be saved in the %1 directory")
-                     .arg(rig->drive.filePath(QStringLiteral("Chords"))));
-        QCOMPARE(rig->prompter.shown.front().title, QStringLiteral("Strumkin"));
-        QVERIFY(!rig->prompter.shown.front().question);
+
+        const QString sheet = QLatin1String(chord.sheet);
+        bool sheetHidden = false;
+        rig->printer.whilePainting = [&] {
+            sheetHidden = rig->registry->isLoaded(sheet) &&
+                          !rig->registry->instance(sheet)->form().isVisible();
+        };
+        for (const bool yes : {false, true}) {
+            rig->prompter.shown.clear();
+            rig->prompter.answers = {yes};
+            rig->press(window, QLatin1String(major ? "cmdprint" : "Command3"));
+            QCOMPARE(rig->prompter.shown.size(), 1u);
+            QCOMPARE(
+                rig->prompter.shown.front().text,
+                QStringLiteral("Are you sure you want to print the %1 chord?").arg(chord.name()));
+            QCOMPARE(rig->prompter.shown.front().title, QStringLiteral("Print?"));
+            QVERIFY(rig->prompter.shown.front().question);
+            QCOMPARE(rig->printer.printed.size(), yes ? 1 : 0);
+            QCOMPARE(sheetHidden, yes);
+            QCOMPARE(rig->registry->loadedClasses(), QStringList{window});
+        }
     }
 
     // A page opened on an empty drive makes its folder, and its save buttons
@@ -138,32 +158,6 @@ private slots:
                          ->toString(),
                      QStringLiteral("Save to the %1 folder").arg(folder));
         QVERIFY(rig->prompter.shown.empty());
-    }
-
-    void printingAsksFirstAndPrintsOnYesOnly()
-    {
-        open(QStringLiteral("frmC"));
-        rig->prompter.answers = {false};
-        rig->press("frmC", "cmdprint");
-        QCOMPARE(rig->prompter.shown.back().text,
-                 QStringLiteral("Are you sure you want to print the C major chord?"));
-        QCOMPARE(rig->prompter.shown.back().title, QStringLiteral("Print?"));
-        QVERIFY(rig->prompter.shown.back().question);
-        QCOMPARE(rig->printer.printCalls, 0);
-        QVERIFY(!rig->registry->isLoaded(QStringLiteral("frmcma")));
-
-        bool sheetHidden = false;
-        rig->printer.whilePainting = [&] {
-            sheetHidden = rig->registry->isLoaded(QStringLiteral("frmcmi")) &&
-                          !rig->registry->instance(QStringLiteral("frmcmi"))->form().isVisible();
-        };
-        rig->prompter.answers = {true};
-        rig->press("frmC", "Command3");
-        QCOMPARE(rig->prompter.shown.back().text,
-                 QStringLiteral("Are you sure you want to print the C minor chord?"));
-        QCOMPARE(rig->printer.printed.size(), 1);
-        QVERIFY(sheetHidden);
-        QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmC")});
     }
 
     void enterOnAFreshPageActsOnItsFirstControl_data()
