@@ -79,9 +79,11 @@ private slots:
     }
     void cleanup() { rig.reset(); }
 
-    // A chord's save button writes the text the page holds for it, its line
-    // ends all CR LF, and one more, replacing the file the next time; only
-    // A major's tells where chords go. Its print button asks first and prints
+    // A page opened on an empty drive makes its chords' folder, which its
+    // save buttons' tooltips name where it really is. A chord's save button
+    // writes the text the page holds for it, its line ends all CR LF, and
+    // one more, replacing the file the next time; only A major's tells
+    // where chords go. Its print button asks first and prints
     // on Yes only, from its sheet loaded hidden for the print and unloaded.
     void eachChordsSaveAndPrintButtons_data()
     {
@@ -101,15 +103,24 @@ private slots:
         QFETCH(QString, file);
         const lessons::Chord &chord = lessons::chords().at(std::size_t(index));
         const QString window = QLatin1String(shell::ChordPages[chord.root - 'A']);
-        const bool major = chord.quality == lessons::Quality::Major;
+        const QString save =
+            QLatin1String(chord.quality == lessons::Quality::Major ? "Command1" : "Command2");
+        const QString print =
+            QLatin1String(chord.quality == lessons::Quality::Major ? "cmdprint" : "Command3");
+        QVERIFY(!QFileInfo::exists(rig->onDrive(QStringLiteral("Chords"))));
         open(window);
+        const QString folder = QFileInfo(rig->onDrive(file)).path();
+        QVERIFY(QFileInfo(folder).isDir());
+        QCOMPARE(test::property(rig->window(window).control(save), QStringLiteral("ToolTipText"))
+                     .toString(),
+                 QStringLiteral("Save to the %1 folder").arg(folder));
         const forms::Control &holder = rig->window(window).control(QLatin1String(chord.holder));
         const QByteArray expected = test::textOf(holder).toLatin1() + "\r\n";
         QVERIFY(expected.size() > 60);
         QVERIFY(
             !QString::fromLatin1(expected).contains(QRegularExpression(QStringLiteral("[^\r]\n"))));
         for (int round = 0; round < 2; ++round) {
-            rig->press(window, QLatin1String(major ? "Command1" : "Command2"));
+            rig->press(window, save);
             QCOMPARE(readWholeFile(rig->onDrive(file)), expected);
         }
         QCOMPARE(rig->prompter.shown.size(), index == 0 ? 2u : 0u);
@@ -130,7 +141,7 @@ private slots:
         for (const bool yes : {false, true}) {
             rig->prompter.shown.clear();
             rig->prompter.answers = {yes};
-            rig->press(window, QLatin1String(major ? "cmdprint" : "Command3"));
+            rig->press(window, print);
             QCOMPARE(rig->prompter.shown.size(), 1u);
             QCOMPARE(
                 rig->prompter.shown.front().text,
@@ -141,23 +152,6 @@ private slots:
             QCOMPARE(sheetHidden, yes);
             QCOMPARE(rig->registry->loadedClasses(), QStringList{window});
         }
-    }
-
-    // A page opened on an empty drive makes its folder, and its save buttons
-    // tooltips name it where it really is.
-    void aPageMakesItsFolderAndNamesIt()
-    {
-        QVERIFY(!QFileInfo::exists(rig->onDrive(QStringLiteral("Chords"))));
-        open(QStringLiteral("frmC"));
-        const QString folder = rig->onDrive(QStringLiteral("Chords/Cchords"));
-        QVERIFY(QFileInfo(folder).isDir());
-        for (const char *name : {"Command1", "Command2"})
-            QCOMPARE(rig->window(QStringLiteral("frmC"))
-                         .control(QLatin1String(name))
-                         .get(QStringLiteral("ToolTipText"))
-                         ->toString(),
-                     QStringLiteral("Save to the %1 folder").arg(folder));
-        QVERIFY(rig->prompter.shown.empty());
     }
 
     void enterOnAFreshPageActsOnItsFirstControl_data()
