@@ -12,7 +12,6 @@
 #include "support/doubles.h"
 #include "support/files.h"
 #include "support/ink.h"
-#include "support/windowsize.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -35,10 +34,10 @@ const lessons::DiagramLabel *diagramOf(const forms::Form &form, char letter)
 }
 
 // Where a diagram label's ink lies in its window, when what its widget shows
-// is exactly the chord's diagram drawn whole in the label's text colour, in
-// the middle of the widget; a null rectangle when it shows anything else or
-// its widget cuts it.
-QRect inkShown(const lessons::DiagramLabel &label, const lessons::Voicing &voicing)
+// is exactly its chord's diagram as the painting function draws it, whole,
+// in the label's text colour, in the middle of the widget; a null rectangle
+// when it shows anything else or its widget cuts it.
+QRect inkShown(const lessons::DiagramLabel &label)
 {
     QWidget &w = *label.widget();
     const QPoint margin(8, 8);
@@ -47,8 +46,8 @@ QRect inkShown(const lessons::DiagramLabel &label, const lessons::Voicing &voici
     w.render(&shown, margin, QRegion(), QWidget::DrawChildren);
     QPainter painter(&drawn);
     const QSize room = w.size() - label.naturalSize();
-    lessons::paintDiagram(painter, voicing, margin + QPointF(room.width(), room.height()) / 2,
-                          w.font().pointSizeF(),
+    lessons::paintDiagram(painter, *label.voicing(),
+                          margin + QPointF(room.width(), room.height()) / 2, w.font().pointSizeF(),
                           test::property(label, "ForeColor").value<QColor>());
     painter.end();
     if (shown != drawn)
@@ -236,7 +235,7 @@ private slots:
         const lessons::DiagramLabel *diagram = diagramOf(form, chord.letter());
         QVERIFY(diagram != nullptr);
         const lessons::Voicing &voicing = *diagram->voicing();
-        const QRect ink = inkShown(*diagram, voicing);
+        const QRect ink = inkShown(*diagram);
         QVERIFY(!ink.isNull());
         if (size.width() >= ink.width() && size.height() >= ink.height())
             QVERIFY(QRect(QPoint(), size).contains(ink));
@@ -273,19 +272,20 @@ private slots:
 
         // The marker's first line points at the middle of its fret's row: the
         // fret it names, or the barre's.
-        const auto *marker = &rig->window(window).controlAs<forms::Label>(anchor.back());
+        const auto &marker = rig->window(window).controlAs<forms::Label>(anchor.back());
         static const QRegularExpression named(QStringLiteral("(\\d)(?:st|nd|rd|th) fret"));
-        const QRegularExpressionMatch match = named.match(test::textOf(*marker));
+        const QRegularExpressionMatch match = named.match(test::textOf(marker));
         const int fret = match.hasMatch() ? match.captured(1).toInt() : voicing.barre.fret;
         const double pointsAt =
-            marker->widget()->y() +
-            QFontMetricsF(marker->widget()->font(), marker->widget()).height() / 2;
+            marker.widget()->y() +
+            QFontMetricsF(marker.widget()->font(), marker.widget()).height() / 2;
         const double rowAt =
             glyph.y() + lessons::diagram::rowCentreY(fret - voicing.firstFret + 1) * em;
         QVERIFY(std::abs(pointsAt - rowAt) <= 0.5 * lessons::diagram::FretSpacing * em);
-        QVERIFY(marker->widget()->x() + test::inkedRight(*marker) < ink.left());
+        QVERIFY(marker.widget()->x() + test::inkedRight(marker) < ink.left());
     }
 
+    // Each print sheet shows its chord's diagram, whole, in its text colour.
     void eachSheetShowsItsChordsDiagram()
     {
         for (const lessons::Chord &chord : lessons::chords()) {
@@ -293,7 +293,7 @@ private slots:
             QVERIFY(sheet != nullptr);
             const lessons::DiagramLabel *diagram = diagramOf(*sheet, chord.letter());
             QVERIFY2(diagram != nullptr, chord.sheet);
-            QVERIFY2(!inkShown(*diagram, *diagram->voicing()).isNull(), chord.sheet);
+            QVERIFY2(!inkShown(*diagram).isNull(), chord.sheet);
             rig->registry->unload(QLatin1String(chord.sheet));
         }
     }
