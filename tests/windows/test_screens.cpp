@@ -72,6 +72,7 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("opens");
         QTest::addColumn<bool>("moved");
+        // A control "list#n" is a list whose entry n is chosen.
         const char *const steps[][4] = {
             {"a letter of the chord menu", "frmchords", "Option2", "frmb"},
             {"a page's Close", "frmD", "Command4", "frmchords"},
