@@ -121,7 +121,8 @@ private slots:
         }
     }
 
-    // A page chosen again in the picker comes to the front where it is.
+    // A page chosen again in the picker comes to the front as it is, where
+    // it is: not loaded again.
     void aPageChosenAgainStaysWhereItWasMoved()
     {
         rig->registry->show(QStringLiteral("frmsecret"));
@@ -132,6 +133,7 @@ private slots:
         QTRY_COMPARE(b.screen(), other());
         const QRect placed = b.frameGeometry();
         test::choose(picker, 2);
+        QCOMPARE(&form(QStringLiteral("frmb")), &b);
         QCOMPARE(b.frameGeometry(), placed);
     }
 };
