@@ -28,33 +28,18 @@ namespace {
 constexpr int Tuning[StringCount] = {28, 33, 38, 43, 47, 52};
 constexpr double PagePoints = 79.8;
 
-// A window built from its design, once per run.
-forms::Form &design(const char *className)
-{
-    static std::map<QString, std::unique_ptr<forms::Form>> loaded;
-    std::unique_ptr<forms::Form> &form = loaded[QLatin1String(className)];
-    if (!form) {
-        forms::LoadedDesign built = forms::loadDesign(QLatin1String(className));
-        if (!built.form)
-            qFatal("%s", qPrintable(built.error));
-        form = std::move(built.form);
-    }
-    return *form;
-}
-
 bool heldByBarre(const Voicing &v, int string)
 {
     return v.barre.fret > 0 && string >= v.barre.lowString && string <= v.barre.highString &&
            v.frets[string] == v.barre.fret;
 }
 
-// One diagram painted onto an image of a given resolution, with a margin
-// around its box: by the painting function, or by a diagram label.
+// One diagram painted by the painting function, white on black, onto an
+// image of a given resolution with a margin around its box.
 class Drawing {
 public:
-    Drawing(const Voicing &voicing, double points, double dpi, QColor ink = Qt::white,
-            QColor paper = Qt::black, const DiagramLabel *label = nullptr)
-        : m_em(points * dpi / 72.0), m_paper(paper), m_origin(0.2 * m_em, 0.2 * m_em)
+    Drawing(const Voicing &voicing, double points, double dpi)
+        : m_em(points * dpi / 72.0), m_origin(0.2 * m_em, 0.2 * m_em)
     {
         const QSizeF box(diagram::BoxWidth * m_em, diagram::BoxHeight * m_em);
         m_image = QImage((box + QSizeF(0.4 * m_em, 0.4 * m_em)).toSize() + QSize(1, 1),
@@ -62,17 +47,11 @@ public:
         const int dotsPerMetre = static_cast<int>(std::lround(dpi / 0.0254));
         m_image.setDotsPerMeterX(dotsPerMetre);
         m_image.setDotsPerMeterY(dotsPerMetre);
-        m_image.fill(paper);
+        m_image.fill(Qt::black);
         QPainter painter(&m_image);
-        if (label != nullptr)
-            label->paint(painter, QRectF(m_origin, box));
-        else
-            paintDiagram(painter, voicing, m_origin, points, ink);
+        paintDiagram(painter, voicing, m_origin, points, Qt::white);
     }
 
-    [[nodiscard]] double em() const { return m_em; }
-    // The colour at a point of the box, in ems.
-    [[nodiscard]] QColor at(double x, double y) const { return m_image.pixelColor(pixel(x, y)); }
     [[nodiscard]] bool inked(double x, double y) const { return isInk(m_image.pixel(pixel(x, y))); }
     // Ink pixels inside a rectangle of the box, in ems; outside the box with
     // a null rectangle.
@@ -97,16 +76,10 @@ private:
         const QPointF p = m_origin + QPointF(x, y) * m_em;
         return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))};
     }
-    // Half way or more from the paper's colour to any other.
-    [[nodiscard]] bool isInk(QRgb rgb) const
-    {
-        const QColor c(rgb);
-        return std::max({std::abs(c.red() - m_paper.red()), std::abs(c.green() - m_paper.green()),
-                         std::abs(c.blue() - m_paper.blue())}) >= 128;
-    }
+    // Half way or more from black.
+    static bool isInk(QRgb c) { return std::max({qRed(c), qGreen(c), qBlue(c)}) >= 128; }
 
     double m_em;
-    QColor m_paper;
     QPointF m_origin;
     QImage m_image;
 };
@@ -179,11 +152,13 @@ private slots:
 
         // The finger row's digits stand for the fretted strings from low E
         // up; it may stop before strings only the barre holds.
-        const forms::Form &page = design(shell::ChordPages[chord.root - 'A']);
+        const forms::LoadedDesign page =
+            forms::loadDesign(QLatin1String(shell::ChordPages[chord.root - 'A']));
+        QVERIFY2(page.form, qPrintable(page.error));
         const bool major = chord.quality == Quality::Major;
         QList<int> row;
         for (const QChar c :
-             test::textOf(*page.control(QLatin1String(major ? "Label4" : "Label11")))) {
+             test::textOf(*page.form->control(QLatin1String(major ? "Label4" : "Label11")))) {
             if (c.isDigit())
                 row.append(c.digitValue());
         }
@@ -215,7 +190,7 @@ private slots:
         static const QStringList strings{QStringLiteral("low E"), QStringLiteral("A"),
                                          QStringLiteral("D"),     QStringLiteral("G"),
                                          QStringLiteral("B"),     QStringLiteral("high E")};
-        const QString text = test::textOf(*page.control(QLatin1String(chord.holder)));
+        const QString text = test::textOf(*page.form->control(QLatin1String(chord.holder)));
         int found = 0;
         // Line ends inside a sentence read as blanks.
         for (const QRegularExpressionMatch &m : phrase.globalMatch(text.simplified())) {
@@ -240,12 +215,12 @@ private slots:
             named += voicingFor(QLatin1Char(c)) != nullptr ? 1 : 0;
         QCOMPARE(named, 14);
         // A diagram's caption other than one such letter draws nothing.
-        auto &label = *design("frmama").controlAs<DiagramLabel>(QStringLiteral("Label1"));
+        const forms::LoadedDesign sheet = forms::loadDesign(QStringLiteral("frmama"));
+        auto &label = *sheet.form->controlAs<DiagramLabel>(QStringLiteral("Label1"));
         for (const char *caption : {"", "h", "ab", "3"}) {
             QVERIFY(label.set(QStringLiteral("Caption"), QLatin1String(caption)));
             QVERIFY2(label.voicing() == nullptr, caption);
         }
-        QVERIFY(label.set(QStringLiteral("Caption"), QStringLiteral("a")));
     }
 
     // Read back from the pixels at the page's size on the screen and on
@@ -325,67 +300,6 @@ private slots:
             QVERIFY2((drawing.inkIn(at(upperHalf)) > 0) == spanned, qPrintable(where));
             QVERIFY2(drawing.inkIn(at(before)) == 0, qPrintable(where));
         }
-    }
-
-    // A diagram label paints in its text colour: white on the pages, black
-    // on the sheets.
-    void labelsDrawInTheirTextColour_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QColor>("ink");
-        QTest::addColumn<QColor>("paper");
-        QTest::newRow("page") << "frmE"
-                              << "Label2" << QColor(Qt::white) << QColor(Qt::black);
-        QTest::newRow("sheet") << "frmema"
-                               << "Label1" << QColor(Qt::black) << QColor(Qt::white);
-    }
-    void labelsDrawInTheirTextColour()
-    {
-        QFETCH(QString, window);
-        QFETCH(QString, name);
-        QFETCH(QColor, ink);
-        QFETCH(QColor, paper);
-        const auto &label = *design(qPrintable(window)).controlAs<DiagramLabel>(name);
-        const Drawing drawing(*label.voicing(), label.widget()->font().pointSizeF(), 288, ink,
-                              paper, &label);
-        // The middle of E major's dot on the G string.
-        QCOMPARE(drawing.at(diagram::stringX(3), diagram::rowCentreY(1)), ink);
-        // Between two strings, inside an empty row.
-        const double between = (diagram::stringX(3) + diagram::stringX(4)) / 2;
-        QCOMPARE(drawing.at(between, diagram::rowCentreY(3)), paper);
-    }
-
-    // A diagram label takes the glyph's box, within a pixel or so of the box
-    // the design gives it.
-    void labelSizesItselfToTheGlyph_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QSizeF>("designed");
-        QTest::newRow("page") << "frmA"
-                              << "Label2" << QSizeF(1236, 1524);
-        QTest::newRow("sheet") << "frmama"
-                               << "Label1" << QSizeF(3888, 4764);
-    }
-    void labelSizesItselfToTheGlyph()
-    {
-        QFETCH(QString, window);
-        QFETCH(QString, name);
-        QFETCH(QSizeF, designed);
-        const auto &label = *design(qPrintable(window)).controlAs<DiagramLabel>(name);
-        const double dpi = label.widget()->logicalDpiY();
-        const double em = label.widget()->font().pointSizeF() * dpi / 72;
-        const QSize natural = label.naturalSize();
-        QVERIFY(std::abs(natural.width() - diagram::BoxWidth * em) <= 1);
-        QVERIFY(std::abs(natural.height() - diagram::BoxHeight * em) <= 1);
-        const QSize room = label.widget()->size() - natural;
-        QVERIFY(room.width() >= 0 && room.height() >= 0);
-        const QSizeF twips(label.get(QStringLiteral("Width"))->toDouble(),
-                           label.get(QStringLiteral("Height"))->toDouble());
-        QVERIFY2(std::abs(twips.width() - designed.width()) <= 2 * 1440 / dpi &&
-                     std::abs(twips.height() - designed.height()) <= 2 * 1440 / dpi,
-                 qPrintable(QStringLiteral("%1 x %2").arg(twips.width()).arg(twips.height())));
     }
 };
 
