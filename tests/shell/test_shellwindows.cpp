@@ -62,23 +62,6 @@ private slots:
     }
     void cleanup() { rig.reset(); }
 
-    void secondsPartOfAnElapsedTime_data()
-    {
-        QTest::addColumn<double>("seconds");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("nearer the lower second") << 4.4 << "04";
-        QTest::newRow("nearer the upper second") << 4.6 << "05";
-        QTest::newRow("a minute") << 60.0 << "00";
-        QTest::newRow("past a minute") << 65.0 << "05";
-        QTest::newRow("backwards") << -3.0 << "03";
-    }
-    void secondsPartOfAnElapsedTime()
-    {
-        QFETCH(double, seconds);
-        QFETCH(QString, text);
-        QCOMPARE(shell::secondsPart(seconds / 86400.0), text);
-    }
-
     void centringRoundsHalvesToEvenThenTruncates_data()
     {
         QTest::addColumn<double>("screen");
@@ -97,42 +80,42 @@ private slots:
         QCOMPARE(shell::centredOffset(screen, window), offset);
     }
 
-    // The first tick after the clock moved on by so many seconds.
+    // The first ticks after the clock moved on by so long: the wait shows the
+    // seconds within the minute, rounded, and is over at the first reading of
+    // five or more; the clock label follows the clock. Unloaded, the window
+    // stops both timers before it is deleted.
     void waitEndsAtTheFirstReadingOfFiveOrMore_data()
     {
-        QTest::addColumn<int>("seconds");
+        QTest::addColumn<int>("milliseconds");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("over");
         QTest::newRow("at once") << 0 << "00" << false;
-        QTest::newRow("four") << 4 << "04" << false;
-        QTest::newRow("five") << 5 << "05" << true;
-        QTest::newRow("late first tick") << 7 << "07" << true;
-        QTest::newRow("a whole minute reads 00") << 60 << "00" << false;
-        QTest::newRow("65 seconds read 05") << 65 << "05" << true;
+        QTest::newRow("four") << 4000 << "04" << false;
+        QTest::newRow("nearer four") << 4400 << "04" << false;
+        QTest::newRow("nearer five") << 4600 << "05" << true;
+        QTest::newRow("five") << 5000 << "05" << true;
+        QTest::newRow("five and a half to even") << 5500 << "06" << true;
+        QTest::newRow("a whole minute reads 00") << 60000 << "00" << false;
+        QTest::newRow("65 seconds read 05") << 65000 << "05" << true;
+        QTest::newRow("backwards") << -3000 << "03" << false;
     }
     void waitEndsAtTheFirstReadingOfFiveOrMore()
     {
-        QFETCH(int, seconds);
+        QFETCH(int, milliseconds);
         QFETCH(QString, shown);
         QFETCH(bool, over);
         rig->registry->start();
         QVERIFY(waiting() && welcome("cmdsecret", "Visible").toBool());
         QCOMPARE(welcome("lblTime2", "Caption").toString(), QString());
-        rig->clock.advance(seconds);
+        QCOMPARE(welcome("lblnow", "Caption").toString(), QStringLiteral("10:00:00"));
+        rig->clock.present = rig->clock.present.addMSecs(milliseconds);
         timer("Timer1").tick();
+        timer("Timer2").tick();
         QCOMPARE(welcome("lblTime2", "Caption").toString(), shown);
         QCOMPARE(!waiting(), over);
         QCOMPARE(timer("Timer1").running(), !over);
-    }
-
-    void clockLabelFollowsTheClock()
-    {
-        rig->registry->start();
-        QCOMPARE(welcome("lblnow", "Caption").toString(), QStringLiteral("10:00:00"));
-        rig->clock.advance(3);
-        timer("Timer2").tick();
-        QCOMPARE(welcome("lblnow", "Caption").toString(), QStringLiteral("10:00:03"));
-        // Unloaded, the window stops both timers before it is deleted.
+        QCOMPARE(welcome("lblnow", "Caption").toString(),
+                 rig->clock.present.time().toString(QStringLiteral("HH:mm:ss")));
         const forms::Timer &wait = timer("Timer1");
         const forms::Timer &clock = timer("Timer2");
         rig->registry->unload(QStringLiteral("frmTimer"));
@@ -196,19 +179,6 @@ private slots:
         QCOMPARE(background.pixelColor(client.width() - 1, client.height() - 1).alpha(), 255);
         QCOMPARE(background.pixelColor(0, 0).alpha(), 255);
         QVERIFY(!form.controlAs<forms::Picture>(QStringLiteral("Picture1"))->widget()->isVisible());
-    }
-
-    void theGuitarIsFoundInAFolderWithBlanks()
-    {
-        QTemporaryDir program;
-        const QString folder = program.filePath(QStringLiteral("my guitar programs/strumkin"));
-        QVERIFY(QDir().mkpath(folder));
-        QVERIFY(writeWholeFile(folder + QStringLiteral("/guitar1.BMP"), bitmapBytes()));
-        *rig->paths = platform::Paths(folder, rig->drive.path());
-        rig->registry->show(QStringLiteral("frmstart"));
-        const auto *guitar =
-            rig->window("frmstart").form().controlAs<forms::Picture>(QStringLiteral("Image1"));
-        QCOMPARE(guitar->picture().size(), QSize(40, 30));
     }
 
     // The dark-red paragraphs are the designed colour where the strokes are,
