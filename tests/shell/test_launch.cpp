@@ -8,7 +8,6 @@
 
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QUrl>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -66,22 +65,6 @@ private slots:
     void cleanupTestCase() { qputenv("PATH", searchPath); }
     // A stand-in left waiting by a failed case gets its word, so none lingers on.
     void cleanup() { release(); }
-
-    // Until the project has a home, no link may lead to a real site.
-    void everyAddressIsAnExampleOne()
-    {
-        for (const char *address : {shell::AuthorWebPage, shell::AuthorMail, shell::TeacherWebPage,
-                                    shell::MemberWebPage}) {
-            const shell::CommandLine command = shell::addressCommand(QLatin1String(address));
-            const QUrl url(shell::hostCommand(command, platform::Paths({}, {})).arguments.value(0),
-                           QUrl::StrictMode);
-            const QString domain =
-                url.host().isEmpty() ? url.path().section(QLatin1Char('@'), -1) : url.host();
-            QVERIFY2(url.isValid() && (domain.endsWith(QLatin1String("example.org")) ||
-                                       domain.endsWith(QLatin1String("example.com"))),
-                     address);
-        }
-    }
 
     // The real launcher: the opener gets the host's form of the document or
     // address as one argument, unchanged whatever the folder's name holds,
