@@ -1,20 +1,17 @@
 #include "forms/form.h"
 #include "forms/label.h"
-#include "forms/menuitem.h"
 #include "forms/picture.h"
 #include "forms/surface.h"
 #include "forms/timer.h"
 #include "lessons/diagramgeometry.h"
 #include "lessons/diagramlabel.h"
-#include "lessons/lessonwindows.h"
 #include "shell/elapsed.h"
 #include "shell/registry.h"
-#include "shell/shellwindows.h"
 #include "shell/tiling.h"
 #include "shell/windowclass.h"
 #include "support/acting.h"
+#include "support/allwindows.h"
 #include "support/doubles.h"
-#include "support/files.h"
 #include "support/ink.h"
 #include "support/windowsize.h"
 
@@ -52,13 +49,7 @@ class ShellWindowsTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        rig = std::make_unique<test::Rig>();
-        shell::registerShellWindows(*rig->registry);
-        lessons::registerLessonWindows(*rig->registry);
-        rig->standIn({QStringLiteral("frmsecret"), QStringLiteral("frmabout")});
-    }
+    void init() { rig = test::allWindowsRig(); }
     void cleanup() { rig.reset(); }
 
     void centringRoundsHalvesToEvenThenTruncates_data()
