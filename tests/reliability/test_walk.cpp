@@ -60,13 +60,9 @@ void change(std::set<QString> &loaded, const Action &a)
 
 // Every control and menu row that leads somewhere or does something, by window, with its
 // effect after a ">"; a menu row is marked "menu:", a list whose entries are picked "pick:".
-struct Controls {
-    QString window;
-    std::vector<Action> actions;
-};
-const std::vector<Controls> &table()
+const std::map<QString, std::vector<Action>> &table()
 {
-    static const std::vector<Controls> rows = [] {
+    static const std::map<QString, std::vector<Action>> rows = [] {
         QString menu;
         for (int i = 0; i < 7; ++i)
             menu += QStringLiteral(" Option%1>-,+%2").arg(i + 1).arg(Pages[i]);
@@ -89,18 +85,17 @@ const std::vector<Controls> &table()
                          (i == 0 ? " Check1>+frmfind" : "") +
                          (i < 6 ? " Command5>-,+" + Pages[i + 1] : "") +
                          (i > 0 ? " Command6>-,+" + Pages[i - 1] : "");
-        std::vector<Controls> t;
+        std::map<QString, std::vector<Action>> t;
         for (const QString &line : lines) {
             QStringList words = line.split(' ');
-            Controls &row = t.emplace_back(Controls{words.takeFirst(), {}});
+            const QString window = words.takeFirst();
             for (const QString &word : words) {
                 const QString control = word.section('>', 0, 0);
                 const QString kind = control.section(':', 0, -2);
-                row.actions.push_back({kind == "menu"   ? Action::Menu
-                                       : kind == "pick" ? Action::Pick
-                                                        : Action::Press,
-                                       row.window, control.section(':', -1), 0,
-                                       word.section('>', 1)});
+                t[window].push_back({kind == "menu"   ? Action::Menu
+                                     : kind == "pick" ? Action::Pick
+                                                      : Action::Press,
+                                     window, control.section(':', -1), 0, word.section('>', 1)});
             }
         }
         return t;
@@ -138,10 +133,8 @@ class WalkTest : public QObject {
             // Waiting is what a user mostly does at the welcome window.
             if (name == QLatin1String("frmTimer"))
                 actions.insert(actions.end(), 3, {Action::Tick, name, {}});
-            for (const Controls &row : table()) {
-                if (name != row.window)
-                    continue;
-                for (const Action &action : row.actions) {
+            if (table().count(name) != 0) {
+                for (const Action &action : table().at(name)) {
                     const forms::Control *c = form.control(action.control);
                     if (c == nullptr)
                         continue;
@@ -222,7 +215,6 @@ class WalkTest : public QObject {
     void walk(quint32 seed, int count)
     {
         random.seed(seed);
-        std::set<QString> tried;
         rig->registry->start();
         rig->settle();
         std::set<QString> model{QStringLiteral("frmTimer")};
@@ -230,11 +222,11 @@ class WalkTest : public QObject {
         for (int i = 0; i < count; ++i) {
             const std::vector<Action> actions = possible();
             QVERIFY2(!actions.empty(), "nothing to do while the program runs");
-            // Half the time, something this walk has not done yet: the rare
+            // Half the time, something not done yet: the rare
             // corners (the introduction's menu, say) are reached too.
             std::vector<Action> fresh;
             for (const Action &a : actions) {
-                if (tried.count(describe(a, false)) == 0)
+                if (performed.count(describe(a, false)) == 0)
                     fresh.push_back(a);
             }
             const std::vector<Action> &from =
@@ -253,7 +245,6 @@ class WalkTest : public QObject {
             change(model, action);
             perform(action);
             rig->settle();
-            tried.insert(describe(action, false));
             performed.insert(describe(action, false));
             if (const QString fault = broken(model, endsBefore); !fault.isEmpty()) {
                 QFAIL(qPrintable(QStringLiteral("seed %1, action %2 of run %3: %4\nlast actions:"
@@ -290,8 +281,8 @@ private slots:
         if (qEnvironmentVariableIsSet("STRUMKIN_WALK_SEED"))
             return;
         QStringList missed;
-        for (const Controls &row : table()) {
-            for (const Action &action : row.actions) {
+        for (const auto &[window, actions] : table()) {
+            for (const Action &action : actions) {
                 if (performed.count(describe(action, false)) == 0)
                     missed << describe(action);
             }
