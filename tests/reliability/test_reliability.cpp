@@ -7,6 +7,7 @@
 #include "support/files.h"
 
 #include <QApplication>
+#include <QScopeGuard>
 #include <QtEndian>
 #include <QtTest>
 
@@ -20,30 +21,6 @@ namespace {
 // Set by main(), before any thread exists: a mount namespace belongs to the thread that
 // made it.
 bool g_privateMounts = false;
-
-// A folder made read-only for everyone, root included, while this lives.
-class ReadOnly {
-public:
-    explicit ReadOnly(const QString &folder) : m_folder(QFile::encodeName(folder))
-    {
-        m_bound = mount(m_folder, m_folder, nullptr, MS_BIND, nullptr) == 0;
-        m_made = m_bound &&
-                 mount(nullptr, m_folder, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
-    }
-    ~ReadOnly()
-    {
-        if (m_bound)
-            umount2(m_folder, MNT_DETACH);
-    }
-    ReadOnly(const ReadOnly &) = delete;
-    ReadOnly &operator=(const ReadOnly &) = delete;
-    [[nodiscard]] bool made() const { return m_made; }
-
-private:
-    QByteArray m_folder;
-    bool m_bound = false;
-    bool m_made = false;
-};
 
 } // namespace
 
@@ -144,13 +121,21 @@ private slots:
         if (!blocked.isEmpty())
             QVERIFY(writeWholeFile(host(blocked), "a file of the user's, in the way\r\n"));
         rig->registry->show(page);
-        std::optional<ReadOnly> disk;
+        // Read-only for everyone, root included: a read-only bind mount of the drive.
+        const QByteArray root = QFile::encodeName(rig->paths->driveRoot());
+        bool bound = false;
+        const auto unbind = qScopeGuard([&] {
+            if (bound)
+                umount2(root, MNT_DETACH);
+        });
         if (blocked.isEmpty()) {
             if (!g_privateMounts)
                 QSKIP("no private mount namespace here (needs root or CAP_SYS_ADMIN)");
             QVERIFY(writeWholeFile(host(lessons::chord('C', lessons::Quality::Minor).saveFile()),
                                    "An earlier text of the user's.\r\n"));
-            QVERIFY(disk.emplace(rig->paths->driveRoot()).made());
+            bound = mount(root, root, nullptr, MS_BIND, nullptr) == 0;
+            QVERIFY(bound &&
+                    mount(nullptr, root, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0);
         }
         const QStringList before = fileTree(rig->paths->driveRoot());
 
