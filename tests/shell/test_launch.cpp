@@ -158,7 +158,10 @@ private slots:
             if (then.startsWith("read")) {
                 QCOMPARE(::getsid(pid), pid);
                 launcher.reset();
-                release();
+                // Opened blocking, so the word waits for the stand-in to listen.
+                QFile word(QStringLiteral("go"));
+                QVERIFY(word.open(QIODevice::WriteOnly) && word.write("\n") == 1);
+                word.close();
                 int status = 0;
                 QCOMPARE(::waitpid(pid, &status, 0), pid);
                 QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 3);
