@@ -1,24 +1,20 @@
 #include "forms/form.h"
 #include "forms/label.h"
-#include "forms/menuitem.h"
 #include "forms/picture.h"
 #include "forms/surface.h"
 #include "forms/timer.h"
 #include "lessons/diagramgeometry.h"
 #include "lessons/diagramlabel.h"
-#include "lessons/lessonwindows.h"
 #include "shell/elapsed.h"
 #include "shell/registry.h"
-#include "shell/shellwindows.h"
 #include "shell/tiling.h"
 #include "shell/windowclass.h"
 #include "support/acting.h"
+#include "support/allwindows.h"
 #include "support/doubles.h"
-#include "support/files.h"
 #include "support/ink.h"
 #include "support/windowsize.h"
 
-#include <QFontMetricsF>
 #include <QPointer>
 #include <QtTest>
 
@@ -53,31 +49,8 @@ class ShellWindowsTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        rig = std::make_unique<test::Rig>();
-        shell::registerShellWindows(*rig->registry);
-        lessons::registerLessonWindows(*rig->registry);
-        rig->standIn({QStringLiteral("frmsecret"), QStringLiteral("frmabout")});
-    }
+    void init() { rig = test::allWindowsRig(); }
     void cleanup() { rig.reset(); }
-
-    void secondsPartOfAnElapsedTime_data()
-    {
-        QTest::addColumn<double>("seconds");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("nearer the lower second") << 4.4 << "04";
-        QTest::newRow("nearer the upper second") << 4.6 << "05";
-        QTest::newRow("a minute") << 60.0 << "00";
-        QTest::newRow("past a minute") << 65.0 << "05";
-        QTest::newRow("backwards") << -3.0 << "03";
-    }
-    void secondsPartOfAnElapsedTime()
-    {
-        QFETCH(double, seconds);
-        QFETCH(QString, text);
-        QCOMPARE(shell::secondsPart(seconds / 86400.0), text);
-    }
 
     void centringRoundsHalvesToEvenThenTruncates_data()
     {
@@ -97,42 +70,42 @@ private slots:
         QCOMPARE(shell::centredOffset(screen, window), offset);
     }
 
-    // The first tick after the clock moved on by so many seconds.
+    // The first ticks after the clock moved on by so long: the wait shows the
+    // seconds within the minute, rounded, and is over at the first reading of
+    // five or more; the clock label follows the clock. Unloaded, the window
+    // stops both timers before it is deleted.
     void waitEndsAtTheFirstReadingOfFiveOrMore_data()
     {
-        QTest::addColumn<int>("seconds");
+        QTest::addColumn<int>("milliseconds");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("over");
         QTest::newRow("at once") << 0 << "00" << false;
-        QTest::newRow("four") << 4 << "04" << false;
-        QTest::newRow("five") << 5 << "05" << true;
-        QTest::newRow("late first tick") << 7 << "07" << true;
-        QTest::newRow("a whole minute reads 00") << 60 << "00" << false;
-        QTest::newRow("65 seconds read 05") << 65 << "05" << true;
+        QTest::newRow("four") << 4000 << "04" << false;
+        QTest::newRow("nearer four") << 4400 << "04" << false;
+        QTest::newRow("nearer five") << 4600 << "05" << true;
+        QTest::newRow("five") << 5000 << "05" << true;
+        QTest::newRow("five and a half to even") << 5500 << "06" << true;
+        QTest::newRow("a whole minute reads 00") << 60000 << "00" << false;
+        QTest::newRow("65 seconds read 05") << 65000 << "05" << true;
+        QTest::newRow("backwards") << -3000 << "03" << false;
     }
     void waitEndsAtTheFirstReadingOfFiveOrMore()
     {
-        QFETCH(int, seconds);
+        QFETCH(int, milliseconds);
         QFETCH(QString, shown);
         QFETCH(bool, over);
         rig->registry->start();
         QVERIFY(waiting() && welcome("cmdsecret", "Visible").toBool());
         QCOMPARE(welcome("lblTime2", "Caption").toString(), QString());
-        rig->clock.advance(seconds);
+        QCOMPARE(welcome("lblnow", "Caption").toString(), QStringLiteral("10:00:00"));
+        rig->clock.present = rig->clock.present.addMSecs(milliseconds);
         timer("Timer1").tick();
+        timer("Timer2").tick();
         QCOMPARE(welcome("lblTime2", "Caption").toString(), shown);
         QCOMPARE(!waiting(), over);
         QCOMPARE(timer("Timer1").running(), !over);
-    }
-
-    void clockLabelFollowsTheClock()
-    {
-        rig->registry->start();
-        QCOMPARE(welcome("lblnow", "Caption").toString(), QStringLiteral("10:00:00"));
-        rig->clock.advance(3);
-        timer("Timer2").tick();
-        QCOMPARE(welcome("lblnow", "Caption").toString(), QStringLiteral("10:00:03"));
-        // Unloaded, the window stops both timers before it is deleted.
+        QCOMPARE(welcome("lblnow", "Caption").toString(),
+                 rig->clock.present.time().toString(QStringLiteral("HH:mm:ss")));
         const forms::Timer &wait = timer("Timer1");
         const forms::Timer &clock = timer("Timer2");
         rig->registry->unload(QStringLiteral("frmTimer"));
@@ -198,19 +171,6 @@ private slots:
         QVERIFY(!form.controlAs<forms::Picture>(QStringLiteral("Picture1"))->widget()->isVisible());
     }
 
-    void theGuitarIsFoundInAFolderWithBlanks()
-    {
-        QTemporaryDir program;
-        const QString folder = program.filePath(QStringLiteral("my guitar programs/strumkin"));
-        QVERIFY(QDir().mkpath(folder));
-        QVERIFY(writeWholeFile(folder + QStringLiteral("/guitar1.BMP"), bitmapBytes()));
-        *rig->paths = platform::Paths(folder, rig->drive.path());
-        rig->registry->show(QStringLiteral("frmstart"));
-        const auto *guitar =
-            rig->window("frmstart").form().controlAs<forms::Picture>(QStringLiteral("Image1"));
-        QCOMPARE(guitar->picture().size(), QSize(40, 30));
-    }
-
     // The dark-red paragraphs are the designed colour where the strokes are,
     // not a dim smear of it.
     void darkRedTextKeepsItsColour()
@@ -224,8 +184,9 @@ private slots:
         int full = 0;
         for (int y = 0; y < grab.height(); ++y) {
             for (int x = 0; x < grab.width(); ++x) {
-                ink += qRed(grab.pixel(x, y)) > 40 ? 1 : 0;
-                full += qRed(grab.pixel(x, y)) >= 188 ? 1 : 0;
+                const int red = qRed(grab.pixel(x, y));
+                ink += red > 40 ? 1 : 0;
+                full += red >= 188 ? 1 : 0;
             }
         }
         QVERIFY2(
@@ -235,33 +196,27 @@ private slots:
     }
 
     // What the introduction teaches with its A major example: the string
-    // names each under its string, each "Fret ___" at a fret row, as designed
-    // and enlarged (the diagram keeps its size and its distance to the names
-    // and the upper label, so the lower label moves on by a row).
-    void theExampleLinesUpWithItsLabels_data()
+    // names each under its string, as designed and enlarged (the diagram
+    // keeps its size and its distance to the names).
+    void theStringNamesStandUnderTheirStrings_data()
     {
         QTest::addColumn<double>("factor");
-        QTest::addColumn<int>("lowerRow");
-        QTest::newRow("as designed") << 1.0 << 3;
-        QTest::newRow("half as large again") << 1.5 << 4;
+        QTest::newRow("as designed") << 1.0;
+        QTest::newRow("half as large again") << 1.5;
     }
-    void theExampleLinesUpWithItsLabels()
+    void theStringNamesStandUnderTheirStrings()
     {
         QFETCH(double, factor);
-        QFETCH(int, lowerRow);
         rig->registry->show(QStringLiteral("frmintro"));
         forms::Form &form = rig->window("frmintro").form();
         test::resizeClient(form, factor);
         const auto &diagram =
             rig->window("frmintro").controlAs<lessons::DiagramLabel>(QStringLiteral("Label4"));
         QCOMPARE(diagram.get(QStringLiteral("Caption"))->toString(), QStringLiteral("a"));
-        const forms::Scale scale = form.scale();
+        const double twipsPerUnit = form.scale().twipsPerUnitX;
         const double twipsPerPixel = forms::TwipsPerInch / form.dpiX();
         const double em = diagram.widget()->font().pointSizeF() * 20; // twips
-        const QPointF glyph((diagram.geometry().left() + diagram.drift().x()) * scale.twipsPerUnitX,
-                            (diagram.geometry().top() + diagram.drift().y()) * scale.twipsPerUnitY);
-        using namespace lessons::diagram;
-
+        const double glyph = (diagram.geometry().left() + diagram.drift().x()) * twipsPerUnit;
         // Glyph centres of the names, as drawn, against the strings.
         const auto &names =
             rig->window("frmintro").controlAs<forms::Label>(QStringLiteral("Label10"));
@@ -269,27 +224,13 @@ private slots:
         QCOMPARE(centres.size(), lessons::StringCount);
         double worst = 0;
         for (int string = 0; string < lessons::StringCount; ++string) {
-            worst = std::max(worst, std::abs(names.geometry().left() * scale.twipsPerUnitX +
+            worst = std::max(worst, std::abs(names.geometry().left() * twipsPerUnit +
                                              centres.at(string) * twipsPerPixel -
-                                             (glyph.x() + stringX(string) * em)));
+                                             (glyph + lessons::diagram::stringX(string) * em)));
         }
         QVERIFY2(
-            worst < 0.35 * StringPitch * em,
+            worst < 0.35 * lessons::diagram::StringPitch * em,
             qPrintable(QStringLiteral("a name %1 px off its string").arg(worst / twipsPerPixel)));
-
-        // The first line of each label against the rows: the upper one points
-        // at the first fret the diagram shows, the lower one at the third, or
-        // further down once it has moved with the grown window.
-        for (const auto &[name, row] : {std::pair{"Label5", 1}, std::pair{"Label6", lowerRow}}) {
-            const forms::Control &marker = rig->window("frmintro").control(QLatin1String(name));
-            const QWidget *widget = marker.widget();
-            const double pointsAt =
-                marker.geometry().top() * scale.twipsPerUnitY +
-                QFontMetricsF(widget->font(), widget).height() / 2 * twipsPerPixel;
-            QVERIFY2(std::abs(pointsAt - (glyph.y() + rowCentreY(row) * em)) <=
-                         0.35 * FretSpacing * em,
-                     name);
-        }
     }
 };
 
