@@ -49,21 +49,6 @@ private slots:
                  host);
     }
 
-    void dayCountsCountFromTheOrigin_data()
-    {
-        QTest::addColumn<QDateTime>("when");
-        QTest::addColumn<double>("days");
-        QTest::newRow("origin") << QDateTime(QDate(1899, 12, 30), QTime(0, 0)) << 0.0;
-        QTest::newRow("noon a day later") << QDateTime(QDate(1899, 12, 31), QTime(12, 0)) << 1.5;
-        QTest::newRow("before the origin") << QDateTime(QDate(1899, 12, 29), QTime(0, 0)) << -1.0;
-    }
-    void dayCountsCountFromTheOrigin()
-    {
-        QFETCH(QDateTime, when);
-        QFETCH(double, days);
-        QCOMPARE(platform::toDayCount(when), days);
-    }
-
     void designedFontsResolveToTheirStandIns_data()
     {
         QTest::addColumn<QString>("designed");

@@ -138,38 +138,6 @@ private slots:
             QCOMPARE(readWholeFile(root.filePath(target)), bytes);
         }
     }
-
-    void makeFolder_data()
-    {
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<QString>("target"); // empty: no name at all
-        QTest::addColumn<bool>("made");
-        QTest::addColumn<QStringList>("created");
-        QTest::newRow("new folder") << QStringList() << "C" << true << QStringList{"C/"};
-        QTest::newRow("inside an existing one")
-            << QStringList{"C/"} << "C/B" << true << QStringList{"C/B/"};
-        QTest::newRow("exists already") << QStringList{"C/"} << "C" << true << QStringList();
-        QTest::newRow("with a trailing slash")
-            << QStringList{"C/"} << "C/" << true << QStringList();
-        QTest::newRow("parent missing") << QStringList() << "C/B" << false << QStringList();
-        QTest::newRow("blocked by a file") << QStringList{"C:x"} << "C" << false << QStringList();
-        QTest::newRow("parent is a file") << QStringList{"C:x"} << "C/B" << false << QStringList();
-        QTest::newRow("no name") << QStringList() << "" << false << QStringList();
-    }
-    void makeFolder()
-    {
-        QFETCH(QStringList, before);
-        QFETCH(QString, target);
-        QFETCH(bool, made);
-        QFETCH(QStringList, created);
-        QTemporaryDir tmp;
-        const QDir root(tmp.path());
-        makeTree(root, before);
-        QStringList expected = fileTree(root.path()) + created;
-        expected.sort();
-        QCOMPARE(platform::makeFolder(target.isEmpty() ? target : root.filePath(target)), made);
-        QCOMPARE(fileTree(root.path()), expected);
-    }
 };
 
 QTEST_MAIN(SavingTest)
