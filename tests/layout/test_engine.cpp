@@ -137,57 +137,6 @@ class TestEngine : public QObject {
     Q_OBJECT
 
 private slots:
-    void findFormIsCaseSensitive()
-    {
-        Engine e;
-        FakeWindow w("frmA"), lower("frma"), longer("frmAb");
-        e.AddForm(w);
-        QCOMPARE(e.FindForm(lower), -1);
-        QCOMPARE(e.FindForm(longer), -1);
-        QCOMPARE(e.FindForm(w), 0);
-    }
-
-    void recording_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("record"); // Name, FormName, Index, Top, Left, Height, Width
-        const auto row = [](const char *tag, const char *control, const char *record) {
-            QTest::newRow(tag) << control << QString(record) + " 0 0";
-        };
-        row("left 0", "0 120 1092 372", "Command1 frmA 0 120 0 372 1092");
-        row("left -100", "-100 0 10 20", "Command1 frmA 0 0 74900 20 10");
-        row("left -74000", "-74000 0 10 20", "Command1 frmA 0 0 1000 20 10");
-        row("negative top and width kept", "5 -500 -30 20", "Command1 frmA 0 -500 5 20 -30");
-        row("halves to even", "100.5 101.5 -2.5 0.5", "Command1 frmA 0 102 100 0 -2");
-        row("near halves", "100.49 101.51 2.5000001 3.5", "Command1 frmA 0 102 100 4 3");
-        row("beyond 32 bits after rounding", "2147483647.5 2147483646.5 0 0",
-            "Command1 frmA 0 2147483646 0 0 0");
-        row("array element", "1 2 3 4 Index=3", "Command1 frmA 3 2 1 4 3");
-        row("menu item", "Name='achord'", "achord frmA 0 0 0 0 0");
-        row("list box", "Name='File1' IntegralHeight=true", "File1 frmA 0 0 0 0 0");
-        row("timer", "120 240", "Command1 frmA 0 240 120 0 0");
-        row("line", "X1=0 Y1=1440 X2=6480 Y2=1440 Left=9 Top=9",
-            "Command1 frmA 0 1440 0 1440 6480");
-        row("line off screen", "X1=-100 Y1=-30 X2=-74000 Y2=-40",
-            "Command1 frmA 0 -30 74900 -40 1000");
-        row("failed reads skipped one by one",
-            "Index='two' Top='120' Left=3e9 Height=true Width=500", "Command1 frmA 0 0 0 0 500");
-        row("nothing readable", "Name=7 Left=nan", " frmA 0 0 0 0 0");
-    }
-    void recording()
-    {
-        QFETCH(QString, control);
-        QFETCH(QString, record);
-        Engine e;
-        FakeControl c(control);
-        QCOMPARE(e.AddControl(c, "frmA"), 0);
-        QCOMPARE(e.ControlCount, 1);
-        QCOMPARE(int(e.ControlList.size()), 1);
-        QCOMPARE(fields(e.ControlList[0]), record);
-        // Asked of every kind; most refuse, and the record is made all the same.
-        QCOMPARE(c.sets, QStringList{"IntegralHeight=false"});
-    }
-
     void addFormRecordsWindowThenControls()
     {
         Engine e;
@@ -201,6 +150,10 @@ private slots:
 
         QCOMPARE(e.AddForm(w), 0);
         QVERIFY(windowKnown);
+        QCOMPARE(e.FindForm(FakeWindow("frma")), -1); // names are case-sensitive
+        QCOMPARE(e.FindForm(FakeWindow("frmAb")), -1);
+        // Asked of every kind; most refuse, and the record is made all the same.
+        QCOMPARE(first.sets, QStringList{"IntegralHeight=false"});
         QCOMPARE(e.FormCount, 1);
         QCOMPARE(fields(e.FormList.at(0)), "frmA  0 1200 -300 7000 7000 6396 6444");
         QCOMPARE(e.ControlCount, 2); // Label1 was known already
@@ -309,7 +262,17 @@ private slots:
             QTest::newRow(tag) << client << control << now << expected;
         };
         const QList<double> same{6444, 6396, 6444, 6396}, wider{100, 100, 150, 100};
+        // At the recorded size, a control is asked to stand where it was recorded.
         row("recorded size", same, Button, "", "5280 5880 1092 372");
+        row("left -100", same, "-100 0 10 20", "", "-100 0 10 20");
+        row("negative top and width kept", same, "5 -500 -30 20", "", "5 -500 -30 20");
+        row("halves to even", same, "100.5 101.5 -2.5 0.5", "", "100 102 -2 0");
+        row("near halves", same, "100.49 101.51 2.5000001 3.5", "", "100 102 3 4");
+        row("beyond 32 bits after rounding", same, "2147483647.5 2147483646.5 0 0", "",
+            "-75000 2147483646 0 0");
+        row("failed reads skipped one by one", same,
+            "Index='two' Top='120' Left=3e9 Height=true Width=500", "", "-75000 0 500 0");
+        row("timer", same, "120 240", "", "120 240 0 0");
         row("worked example", {6444, 6396, 9666, 6396}, Button, "", "7920 5880 1638 372");
         row("half width", {6444, 6396, 3222, 6396}, Button, "", "2640 5880 546 372");
         row("6500", {6444, 6396, 6500, 6396}, Button, "", "5280 5880 1092 372");
