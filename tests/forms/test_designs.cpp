@@ -54,19 +54,6 @@ private slots:
         }
     }
 
-    // A frame's colour is its caption's; the controls inside keep their own.
-    void aFrameColoursOnlyItsCaption()
-    {
-        const forms::LoadedDesign design = forms::loadDesign(QStringLiteral("frmsecret"));
-        QVERIFY2(design.form, qPrintable(design.error));
-        const forms::Control *frame = design.form->control(QStringLiteral("Frame1"));
-        const forms::Control *inside = design.form->control(QStringLiteral("Label5"));
-        QVERIFY(frame && inside);
-        QCOMPARE(frame->get(QStringLiteral("ForeColor"))->value<QColor>(), QColor(255, 0, 0));
-        QCOMPARE(inside->widget()->palette().color(QPalette::WindowText),
-                 design.form->clientArea()->palette().color(QPalette::WindowText));
-    }
-
     void faultyDesignsAreRefused_data()
     {
         QTest::addColumn<QByteArray>("json");
