@@ -341,21 +341,30 @@ private slots:
 
     // The window's Top decides whether anything is done; a window without controls is never
     // asked for a factor, so never recorded. Its Visible state is written back as it was read.
+    // A resize asked for while one is handled, of any window, is dropped; one asked for after
+    // a failed one is served.
     void oneResize_data()
     {
         QTest::addColumn<double>("top");
         QTest::addColumn<bool>("recordedFirst");
-        QTest::addColumn<QString>("control"); // none, shown or hides (the window, when moved)
+        QTest::addColumn<QString>("control"); // what the window's control does when moved
         QTest::addColumn<bool>("shown");
         QTest::addColumn<QString>("expected"); // windows recorded, moves, Visible written
-        QTest::newRow("first at 30000") << 30000.0 << false << "shown" << true << "0 0 ";
-        QTest::newRow("first at 29999") << 29999.0 << false << "shown" << true << "1 3 true";
-        QTest::newRow("minimized") << 45000.0 << false << "shown" << true << "0 0 ";
-        QTest::newRow("recorded, at 30000") << 30000.0 << true << "shown" << true << "1 0 ";
-        QTest::newRow("recorded, at 29999") << 29999.0 << true << "shown" << true << "1 3 true";
-        QTest::newRow("no controls") << 1000.0 << false << "none" << true << "0 0 true";
-        QTest::newRow("a move hides it") << 1000.0 << false << "hides" << true << "1 3 true";
-        QTest::newRow("hidden") << 1000.0 << false << "shown" << false << "1 3 false";
+        const auto row = [](const char *tag, double top, bool recordedFirst, const char *control,
+                            bool shown, const char *expected) {
+            QTest::newRow(tag) << top << recordedFirst << control << shown << expected;
+        };
+        row("first at 30000", 30000, false, "", true, "0 0 ");
+        row("first at 29999", 29999, false, "", true, "1 3 true");
+        row("minimized", 45000, false, "", true, "0 0 ");
+        row("recorded, at 30000", 30000, true, "", true, "1 0 ");
+        row("recorded, at 29999", 29999, true, "", true, "1 3 true");
+        row("no controls", 1000, false, "none", true, "0 0 true");
+        row("a move hides it", 1000, false, "hides", true, "1 3 true");
+        row("hidden", 1000, false, "", false, "1 3 false");
+        row("resizes its window", 1000, false, "resizes frmA", true, "1 3 true");
+        row("resizes another window", 1000, false, "resizes frmB", true, "1 3 true");
+        row("after the controls could not be listed", 1000, false, "fails", true, "1 3 true");
     }
     void oneResize()
     {
@@ -365,7 +374,8 @@ private slots:
         QFETCH(bool, shown);
         QFETCH(QString, expected);
         Engine e;
-        FakeWindow w("frmA");
+        FakeWindow w("frmA"), other("frmB");
+        other.add(Button);
         FakeControl none("");
         FakeControl &c = control == "none" ? none : w.add(Button);
         if (recordedFirst)
@@ -375,7 +385,16 @@ private slots:
         w.t = top;
         w.sw = 9666;
         w.vis = shown;
-        c.onMove = [&] { w.vis = w.vis && control != "hides"; };
+        c.onMove = [&] {
+            w.vis = w.vis && control != "hides";
+            if (control.startsWith("resizes"))
+                e.ResizeForm(control.endsWith(w.nm.c_str()) ? w : other);
+        };
+        if (control == "fails") {
+            w.failControls = true;
+            QVERIFY_THROWS_EXCEPTION(std::runtime_error, e.ResizeForm(w));
+            w.failControls = false;
+        }
         e.ResizeForm(w);
         QVERIFY(!e.Resizing);
         QStringList writes;
@@ -386,51 +405,6 @@ private slots:
             expected);
         QCOMPARE(e.FindForm(w), e.FormCount - 1);
         QCOMPARE(w.vis, shown);
-    }
-
-    void nestedResizeDropped_data()
-    {
-        QTest::addColumn<bool>("sameWindow");
-        QTest::newRow("same window") << true;
-        QTest::newRow("other window") << false;
-    }
-    void nestedResizeDropped()
-    {
-        QFETCH(bool, sameWindow);
-        Engine e;
-        FakeWindow a("frmA"), b("frmB");
-        FakeControl &first = a.add("1 2 3 4");
-        FakeControl &second = a.add("5 6 7 8 Name='Command2'");
-        FakeControl &other = b.add("1 2 3 4");
-        int nested = 0;
-        first.onMove = [&] {
-            ++nested;
-            e.ResizeForm(sameWindow ? a : b);
-        };
-        e.ResizeForm(a);
-        QCOMPARE(nested, 3);
-        QCOMPARE(int(first.moves.size() + second.moves.size()), 6);
-        QVERIFY(other.moves.isEmpty());
-        QCOMPARE(int(a.visibleWrites.size() + b.visibleWrites.size()), 1);
-        QCOMPARE(e.FormCount, 1);
-
-        first.onMove = nullptr;
-        e.ResizeForm(b); // a later request is served again
-        QCOMPARE(e.FormCount, 2);
-        QCOMPARE(int(other.moves.size()), 3);
-    }
-
-    void flagClearedWhenWindowFails()
-    {
-        Engine e;
-        FakeWindow w("frmA");
-        w.add("1 2 3 4");
-        w.failControls = true;
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, e.ResizeForm(w));
-        QVERIFY(!e.Resizing);
-        w.failControls = false;
-        e.ResizeForm(w);
-        QCOMPARE(e.FormCount, 1);
     }
 };
 
