@@ -65,13 +65,10 @@ private slots:
                  standIns.first());
     }
 
+    // The welcome wait counts whole seconds of the clock, as the shown time does.
     void systemClockReadsWholeSeconds()
     {
         QCOMPARE(platform::SystemClock().now().time().msec(), 0);
-        const QString text =
-            platform::SystemClock().timeOfDayText(QDateTime(QDate(2026, 1, 1), QTime(13, 4, 5)));
-        QVERIFY2(text.contains(QLatin1String("04")) && text.contains(QLatin1String("05")),
-                 qPrintable(text));
     }
 };
 
