@@ -1,14 +1,49 @@
+#include "forms/control.h"
 #include "forms/design.h"
 #include "forms/form.h"
 #include "forms/menuitem.h"
 #include "forms/picture.h"
 #include "lessons/kinds.h"
+#include "platform/fonts.h"
+#include "support/ink.h"
 
 #include <QAction>
-
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
 #include <QtTest>
 
 using namespace strumkin;
+
+namespace {
+
+// Draws a text as its control lays it out, but on a canvas with room all
+// round and no clip, and says how far its ink reaches past the box: that is
+// what the control's widget cuts off.
+QString overflow(const forms::TextLayout &text, const QWidget &widget)
+{
+    constexpr int Room = 400;
+    QImage canvas = test::canvasFor(text.box.size() + QSize(2 * Room, 2 * Room), widget);
+    const QRect box(QPoint(Room, Room), text.box.size());
+    {
+        QPainter painter(&canvas);
+        painter.setFont(text.font);
+        painter.setPen(Qt::black);
+        // Drawn in a box, a text is clipped to it unless told not to be.
+        painter.drawText(box, text.flags | Qt::TextDontClip, text.text);
+    }
+    // A faint antialiased fringe past the edge is not a cut glyph.
+    const QRect ink = test::inkBounds(canvas, [](QRgb rgb) { return qAlpha(rgb) >= 96; });
+    if (box.contains(ink) || ink.isEmpty())
+        return {};
+    return QStringLiteral("ink at %1,%2 %3 x %4 past the box")
+        .arg(ink.x() - box.x())
+        .arg(ink.y() - box.y())
+        .arg(ink.width())
+        .arg(ink.height());
+}
+
+} // namespace
 
 // Every design compiled into the program builds, so a design is checked the
 // moment it lands; and a design that names something the toolkit does not
@@ -17,20 +52,26 @@ class DesignsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { lessons::registerLessonKinds(); }
+    void initTestCase()
+    {
+        lessons::registerLessonKinds();
+        platform::installFontSubstitutes();
+    }
 
-    void everyDesignBuilds_data()
+    void everyDesign_data()
     {
         QTest::addColumn<QString>("className");
         const QStringList names = forms::designNames();
-        QVERIFY(!names.isEmpty());
+        QCOMPARE(names.size(), 28);
         for (const QString &name : names)
             QTest::newRow(qPrintable(name)) << name;
     }
     // What a design shows is shown whole and plain at any logical resolution
     // (this test also runs at 144 dpi): pictures made for 120 dpi within
-    // their boxes, separators without a stray caption.
-    void everyDesignBuilds()
+    // their boxes, separators without a stray caption, and every caption and
+    // text laid out with its font, wrap and alignment in the box its control
+    // keeps it in, no line past the bottom and no glyph past a side.
+    void everyDesign()
     {
         QFETCH(QString, className);
         const forms::LoadedDesign design = forms::loadDesign(className);
@@ -38,33 +79,56 @@ private slots:
         QCOMPARE(design.form->className(), className);
         QVERIFY(!design.form->windowTitle().isEmpty());
         QVERIFY(design.form->clientSizeTwips().width() > 0);
-        QVERIFY(!design.form->allControls().empty());
+        QStringList faults;
+        int texts = 0;
         for (const forms::Control *c : design.form->allControls()) {
             const auto *item = dynamic_cast<const forms::MenuItem *>(c);
-            if (item != nullptr && item->action()->isSeparator())
-                QVERIFY2(item->action()->text().isEmpty(), qPrintable(c->name()));
+            if (item != nullptr && item->action()->isSeparator() &&
+                !item->action()->text().isEmpty())
+                faults << c->name() + QStringLiteral(": a separator with a caption");
             const auto *picture = dynamic_cast<const forms::Picture *>(c);
-            if (picture == nullptr || picture->picture().isNull() ||
-                (picture->isImage() && picture->stretch()))
-                continue;
-            const QSizeF own = picture->ownPixels();
-            const QSize box = c->widget()->size();
-            QVERIFY2(own.width() <= box.width() + 0.5 && own.height() <= box.height() + 0.5,
-                     qPrintable(c->name()));
+            if (picture != nullptr && !picture->picture().isNull() &&
+                !(picture->isImage() && picture->stretch())) {
+                const QSizeF own = picture->ownPixels();
+                const QSize box = c->widget()->size();
+                if (own.width() > box.width() + 0.5 || own.height() > box.height() + 0.5)
+                    faults << c->name() + QStringLiteral(": the picture is larger than its box");
+            }
+            for (const forms::TextLayout &text : c->textLayouts()) {
+                ++texts;
+                const QString past = overflow(text, *c->widget());
+                if (!past.isEmpty())
+                    faults << c->name() + QStringLiteral(" \"%1\" (%2): %3")
+                                              .arg(text.text.simplified(),
+                                                   QFontInfo(text.font).family(), past);
+            }
         }
+        QVERIFY(texts > 0);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("\n    "))));
     }
 
-    // A frame's colour is its caption's; the controls inside keep their own.
-    void aFrameColoursOnlyItsCaption()
+    // The text check itself: a word wider than its box and a last line below
+    // it are found, and a text with room to spare is not.
+    void theTextCheckFindsCutText_data()
     {
-        const forms::LoadedDesign design = forms::loadDesign(QStringLiteral("frmsecret"));
-        QVERIFY2(design.form, qPrintable(design.error));
-        const forms::Control *frame = design.form->control(QStringLiteral("Frame1"));
-        const forms::Control *inside = design.form->control(QStringLiteral("Label5"));
-        QVERIFY(frame && inside);
-        QCOMPARE(frame->get(QStringLiteral("ForeColor"))->value<QColor>(), QColor(255, 0, 0));
-        QCOMPARE(inside->widget()->palette().color(QPalette::WindowText),
-                 design.form->clientArea()->palette().color(QPalette::WindowText));
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QSize>("box");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("room to spare") << "Fret ___" << QSize(200, 40) << false;
+        QTest::newRow("one word too wide") << "Info!" << QSize(12, 40) << true;
+        QTest::newRow("last line below") << "one two three four five six" << QSize(60, 16) << true;
+    }
+    void theTextCheckFindsCutText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QSize, box);
+        QFETCH(bool, cut);
+        QWidget widget;
+        QFont font(QStringLiteral("MS Sans Serif"));
+        font.setPointSizeF(7.8);
+        const forms::TextLayout layout{text, QRect(QPoint(5, 5), box),
+                                       Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, font};
+        QCOMPARE(!overflow(layout, widget).isEmpty(), cut);
     }
 
     void faultyDesignsAreRefused_data()
@@ -77,38 +141,30 @@ private slots:
         QTest::newRow("another window") << QByteArray(R"({"Name": "frmY"})") << "another window";
         QTest::newRow("unknown window property") << head + R"("Colour": 1})"
                                                  << "unknown window property Colour";
-        QTest::newRow("unknown kind") << head + R"("controls": [{"kind": "slider", "name": "S1"}]})"
-                                      << "unknown kind";
-        QTest::newRow("property the kind lacks")
-            << head + R"("controls": [{"kind": "label", "name": "L1", "Interval": 5}]})"
-            << "L1 (label) has no property Interval";
-        QTest::newRow("misspelt font part")
-            << head + R"("controls": [{"kind": "label", "name": "L1", "FontBoldX": true}]})"
-            << "L1 (label) has no property FontBoldX";
-        QTest::newRow("misspelt property")
-            << head + R"("controls": [{"kind": "button", "name": "B1", "Captoin": "Go"}]})"
-            << "B1 (button) has no property Captoin";
-        QTest::newRow("given by the font, not by a key")
-            << head + R"("controls": [{"kind": "label", "name": "L1", "FontBold": true}]})"
-            << "a design does not set FontBold";
-        QTest::newRow("refused value")
-            << head + R"("controls": [{"kind": "label", "name": "L1", "Alignment": 7}]})"
-            << "refuses Alignment";
-        QTest::newRow("line has no Left")
-            << head + R"("controls": [{"kind": "line", "name": "Line1", "geometry": [0,0,1,1]}]})"
-            << "Line1 refuses its Left";
-        QTest::newRow("two of one name")
-            << head +
-                   R"("controls": [{"kind": "label", "name": "L1"}, {"kind": "timer", "name": "L1"}]})"
-            << "two controls named L1";
-        QTest::newRow("controls in a label")
-            << head +
-                   R"("controls": [{"kind": "label", "name": "L1", "controls": [{"kind": "label", "name": "L2"}]}]})"
-            << "L1 cannot hold controls";
-        QTest::newRow("missing picture")
-            << head +
-                   R"("controls": [{"kind": "picturebox", "name": "P1", "Picture": ":/no/such.bmp"}]})"
-            << "refuses Picture";
+        // A window of the given controls.
+        const auto row = [&head](const char *tag, const char *controls, const char *complaint) {
+            QTest::newRow(tag) << head + R"("controls": [)" + controls + "]}" << complaint;
+        };
+        row("unknown kind", R"({"kind": "slider", "name": "S1"})", "unknown kind");
+        row("property the kind lacks", R"({"kind": "label", "name": "L1", "Interval": 5})",
+            "L1 (label) has no property Interval");
+        row("misspelt property", R"({"kind": "button", "name": "B1", "Captoin": "Go"})",
+            "B1 (button) has no property Captoin");
+        row("given by the font, not by a key", R"({"kind": "label", "name": "L1", "FontBold": 1})",
+            "a design does not set FontBold");
+        row("refused value", R"({"kind": "label", "name": "L1", "Alignment": 7})",
+            "refuses Alignment");
+        row("line has no Left", R"({"kind": "line", "name": "Line1", "geometry": [0, 0, 1, 1]})",
+            "Line1 refuses its Left");
+        row("two of one name",
+            R"({"kind": "label", "name": "L1"}, {"kind": "timer", "name": "L1"})",
+            "two controls named L1");
+        row("controls in a label",
+            R"({"kind": "label", "name": "L1", "controls": [{"kind": "label", "name": "L2"}]})",
+            "L1 cannot hold controls");
+        row("missing picture",
+            R"({"kind": "picturebox", "name": "P1", "Picture": ":/no/such.bmp"})",
+            "refuses Picture");
     }
     void faultyDesignsAreRefused()
     {

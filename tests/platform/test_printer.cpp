@@ -1,11 +1,11 @@
 #include "platform/printer.h"
 #include "support/files.h"
 
+#include <QGuiApplication>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -15,6 +15,8 @@ namespace {
 
 const QString Sentence = QStringLiteral("This is the A major chord.");
 const QSizeF AMajorSheet(6192, 4800);
+// The test's own print queue, this process's default printer.
+const QString Queue = QStringLiteral("strumkin-test-%1").arg(QCoreApplication::applicationPid());
 
 // What the page painter was given, one entry per call.
 struct Call {
@@ -37,86 +39,129 @@ platform::PagePainter chordSheet(QList<Call> &calls)
         painter.setBrush(Qt::black);
         painter.drawEllipse(target.center(), 8, 8);
         painter.setFont(QFont(QStringLiteral("Liberation Sans"), 12));
-        painter.drawText(target, Qt::AlignCenter, Sentence);
+        painter.drawText(target, Qt::AlignCenter | Qt::TextWordWrap, Sentence);
     };
 }
 
-// A tool's output, or empty when it is not installed or fails.
-QString run(const char *tool, const QStringList &arguments)
+// A tool's output, or null when it is not installed or fails.
+QByteArray run(const QString &program, const QStringList &arguments)
 {
     QProcess process;
-    process.start(QStandardPaths::findExecutable(QString::fromLatin1(tool)), arguments);
-    process.waitForFinished(30000);
-    return process.exitCode() == 0 ? QString::fromUtf8(process.readAllStandardOutput()) : "";
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return {};
+    const QByteArray output = process.readAllStandardOutput();
+    return output.isNull() ? QByteArray("") : output;
 }
 
 } // namespace
 
+// PDF files, and print() only on a queue of the test's own on a running print server (none
+// where there is no server or queues cannot be made): never on a printer of the user's.
 class PrinterTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir tmp;
+    QString m_noQueue; // why there is no queue of the test's own; empty once made
 
 private slots:
-    void pdfIsOnePageOfTextAndVectors()
+    void initTestCase()
     {
-        if (QStandardPaths::findExecutable("pdfinfo").isEmpty())
-            QSKIP("pdfinfo, pdfimages and pdftotext (poppler-utils, scripts/setup) are missing");
-        const QString path = tmp.filePath(QStringLiteral("Amajor.pdf"));
-        QList<Call> calls;
-
-        const auto result = platform::SystemPrinter().savePdf(path, QStringLiteral("The A major"),
-                                                              AMajorSheet, 96, chordSheet(calls));
-
-        QCOMPARE(result.outcome, platform::PrintResult::Printed);
-        QVERIFY(result.reason.isEmpty());
-        QCOMPARE(calls.size(), 1);
-        // A page drawn through a bitmap at this resolution runs to megabytes.
-        QVERIFY(readWholeFile(path).size() < 100 * 1024);
-        const QString info = run("pdfinfo", {path});
-        for (const char *line : {"Pages: +1\n", "Title: +The A major\n", "Page size: .*\\(A4\\)"})
-            QVERIFY2(info.contains(QRegularExpression(QLatin1String(line))), qPrintable(info));
-        // The listing's header is two lines; any more is an image.
-        QCOMPARE(run("pdfimages", {QStringLiteral("-list"), path}).count('\n'), 2);
-        QVERIFY(run("pdftotext", {path, QStringLiteral("-")}).contains(Sentence));
+        m_noQueue = QStringLiteral("no print server is running (.ci/run starts one)");
+        if (!run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains("is running"))
+            return;
+        QByteArray driver;
+        for (const QByteArray &line :
+             run(QStringLiteral("lpinfo"), {QStringLiteral("-m")}).split('\n')) {
+            if (line.toLower().contains("cups-pdf"))
+                driver = line.left(line.indexOf(' '));
+        }
+        m_noQueue = QStringLiteral("the print server has no CUPS-PDF driver");
+        if (!driver.isEmpty() &&
+            !run(QStringLiteral("lpadmin"),
+                 {QStringLiteral("-p"), Queue, QStringLiteral("-v"), QStringLiteral("cups-pdf:/"),
+                  QStringLiteral("-E"), QStringLiteral("-m"), QString::fromLatin1(driver)})
+                 .isNull())
+            m_noQueue.clear();
+        else if (!driver.isEmpty())
+            m_noQueue = QStringLiteral("a print queue cannot be made here (needs admin rights)");
+    }
+    void cleanup()
+    {
+        if (!m_noQueue.isEmpty())
+            return;
+        run(QStringLiteral("cancel"), {QStringLiteral("-a"), Queue});
+        run(QStringLiteral("cupsaccept"), {Queue});
+        run(QStringLiteral("cupsenable"), {Queue});
+    }
+    void cleanupTestCase()
+    {
+        if (m_noQueue.isEmpty())
+            run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), Queue});
     }
 
-    void pageFillsThePaper_data()
+    // A page is laid out at its own resolution, at its size in those pixels, then one uniform
+    // scale of the painter, text included, takes it onto A4 paper with 10 mm margins (a
+    // printable 190 x 277 mm, 10772 x 15704 twips): centred, filling the printable width or
+    // height, whichever the page's shape meets first. A page without a size is refused before
+    // it is drawn; one whose file cannot be saved after, as any save is.
+    void pdf_data()
     {
-        // The PDF page is A4, 210 x 297 mm, with 10 mm margins: a printable 190 x 277 mm,
-        // 10772 x 15704 twips.
         QTest::addColumn<QSizeF>("twips");
         QTest::addColumn<int>("dotsPerInch");
+        QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("fillsWidth");
-        QTest::newRow("A major sheet") << AMajorSheet << 96 << true;
-        QTest::newRow("A major sheet, 144 dpi") << AMajorSheet << 144 << true;
-        QTest::newRow("tall and narrow") << QSizeF(1000, 3000) << 96 << false;
-        QTest::newRow("the printable area's shape") << QSizeF(10772, 15704) << 96 << true;
-        QTest::newRow("larger both ways") << QSizeF(40000, 40000) << 96 << true;
+        QTest::addColumn<QString>("refused"); // part of the reason; %1: the folder
+        const auto row = [](const char *tag, QSizeF twips, int dpi, bool fillsWidth = true,
+                            const char *refused = "", const char *path = "Amajor.pdf") {
+            QTest::newRow(tag) << twips << dpi << path << fillsWidth << refused;
+        };
+        row("A major sheet", AMajorSheet, 96);
+        row("A major sheet, 144 dpi", AMajorSheet, 144);
+        row("tall and narrow", QSizeF(1000, 3000), 96, false);
+        row("the printable area's shape", QSizeF(10772, 15704), 96);
+        row("larger both ways", QSizeF(40000, 40000), 96);
+        row("no width", QSizeF(0, 4800), 96, true, "no size");
+        row("no height", QSizeF(6192, 0), 96, true, "no size");
+        row("negative", QSizeF(-6192, -4800), 96, true, "no size");
+        row("no resolution", AMajorSheet, 0, true, "no size");
+        row("folder missing", AMajorSheet, 96, true, "%1/Chords ", "Chords/Amajor.pdf");
     }
-    void pageFillsThePaper()
+    void pdf()
     {
         QFETCH(QSizeF, twips);
         QFETCH(int, dotsPerInch);
+        QFETCH(QString, path);
         QFETCH(bool, fillsWidth);
+        QFETCH(QString, refused);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(path);
         QList<Call> calls;
 
-        const auto result =
-            platform::SystemPrinter().savePdf(tmp.filePath("sheet.pdf"), QStringLiteral("Form1"),
-                                              twips, dotsPerInch, chordSheet(calls));
+        const auto result = platform::SystemPrinter().savePdf(
+            file, QStringLiteral("The A major"), twips, dotsPerInch, chordSheet(calls));
 
+        if (!refused.isEmpty()) {
+            QCOMPARE(result.outcome, platform::PrintResult::Failed);
+            QVERIFY2(result.reason.contains(QString(refused).replace("%1", dir.path())),
+                     qPrintable(result.reason));
+            QCOMPARE(calls.size(), refused.contains("%1") ? 1 : 0);
+            QCOMPARE(fileTree(dir.path()), QStringList());
+            return;
+        }
         QCOMPARE(result.outcome, platform::PrintResult::Printed);
+        QVERIFY(result.reason.isEmpty());
         QCOMPARE(calls.size(), 1);
         const Call call = calls.first();
-        // Laid out at the page's own resolution, at its size in those pixels...
         QCOMPARE(call.resolution, dotsPerInch);
         QCOMPARE(call.target.size(), twips * dotsPerInch / 1440.0);
-        // ...then one uniform scale of the painter, text included, takes it onto the paper.
         const QTransform &t = call.transform;
         QVERIFY(t.type() <= QTransform::TxScale);
         QCOMPARE(t.m11(), t.m22());
-        // Centred and on the paper, to a pixel; filling its printable width or its height,
-        // whichever the page's shape meets first.
+        // Centred and on the paper, to a pixel.
         const QRectF onPaper = t.mapRect(call.target);
         const double gaps[] = {onPaper.left(), call.device.width() - onPaper.right(), onPaper.top(),
                                call.device.height() - onPaper.bottom()};
@@ -126,44 +171,66 @@ private slots:
                  qPrintable(where));
         QVERIFY2(gaps[0] >= -1.0 && gaps[2] >= -1.0, qPrintable(where));
         QVERIFY2(qAbs(gaps[fillsWidth ? 0 : 2]) <= 1.0, qPrintable(where));
-        // The printable area lies within 10 mm of the A4 edges, to a millimetre.
         const QSizeF millimetres = call.device * (25.4 / dotsPerInch);
         QVERIFY(qAbs(millimetres.width() - 190.0) <= 1.0);
         QVERIFY(qAbs(millimetres.height() - 277.0) <= 1.0);
+
+        // One page of text and vectors: drawn through a bitmap it would run to megabytes.
+        QVERIFY(readWholeFile(file).size() < 100 * 1024);
+        const QString info = QString::fromUtf8(run(QStringLiteral("pdfinfo"), {file}));
+        if (info.isEmpty())
+            QSKIP("pdfinfo, pdfimages and pdftotext (poppler-utils, scripts/setup) are missing");
+        for (const char *line : {"Pages: +1\n", "Title: +The A major\n", "Page size: .*\\(A4\\)"})
+            QVERIFY2(info.contains(QRegularExpression(QLatin1String(line))), qPrintable(info));
+        // The listing's header is two lines; any more is an image.
+        QCOMPARE(run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file}).count('\n'), 2);
+        const QByteArray text = run(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
+        QVERIFY2(text.simplified().contains(Sentence.toUtf8()), text.constData());
     }
 
-    void pdfRefused_data()
+    // A queue that rejects jobs or is stopped is reported, not taken for printed.
+    void queue_data()
     {
-        QTest::addColumn<QSizeF>("twips");
-        QTest::addColumn<int>("dotsPerInch");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("calls");
-        QTest::newRow("no width") << QSizeF(0, 4800) << 96 << "sheet.pdf" << 0;
-        QTest::newRow("no height") << QSizeF(6192, 0) << 96 << "sheet.pdf" << 0;
-        QTest::newRow("negative") << QSizeF(-6192, -4800) << 96 << "sheet.pdf" << 0;
-        QTest::newRow("no resolution") << AMajorSheet << 0 << "sheet.pdf" << 0;
-        // Drawn, then refused as any save is.
-        QTest::newRow("folder missing") << AMajorSheet << 96 << "Chords/Amajor.pdf" << 1;
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("takes jobs") << "" << int(platform::PrintResult::Printed) << "";
+        QTest::newRow("rejects jobs") << "cupsreject" << int(platform::PrintResult::Failed)
+                                      << "The printer %1 does not take any jobs at the moment, "
+                                         "so nothing was printed.";
+        QTest::newRow("stopped") << "cupsdisable" << int(platform::PrintResult::Failed)
+                                 << "The printer %1 is stopped, so nothing was printed. Start it "
+                                    "again in the printer settings, then print once more.";
     }
-    void pdfRefused()
+    void queue()
     {
-        QFETCH(QSizeF, twips);
-        QFETCH(int, dotsPerInch);
-        QFETCH(QString, path);
-        QFETCH(int, calls);
-        QTemporaryDir empty;
-        QList<Call> made;
+        QFETCH(QString, command);
+        QFETCH(int, outcome);
+        QFETCH(QString, reason);
+        if (!m_noQueue.isEmpty())
+            QSKIP(qPrintable(m_noQueue));
+        if (!command.isEmpty())
+            QVERIFY(!run(command, {Queue}).isNull());
+        QList<Call> calls;
 
-        const auto result = platform::SystemPrinter().savePdf(
-            empty.filePath(path), QStringLiteral("Form1"), twips, dotsPerInch, chordSheet(made));
+        const auto result = platform::SystemPrinter().print(QStringLiteral("The A major chord"),
+                                                            AMajorSheet, 96, chordSheet(calls));
 
-        QCOMPARE(result.outcome, platform::PrintResult::Failed);
-        QVERIFY(!result.reason.isEmpty());
-        QVERIFY(result.reason.contains(calls == 0 ? "no size" : empty.filePath("Chords ")));
-        QCOMPARE(made.size(), calls);
-        QCOMPARE(fileTree(empty.path()), QStringList());
+        QCOMPARE(int(result.outcome), outcome);
+        QCOMPARE(result.reason, reason.isEmpty() ? reason : reason.arg(Queue));
+        QCOMPARE(calls.size(), outcome == platform::PrintResult::Printed ? 1 : 0);
+        // A printed page may already have gone through the queue; a refused one never came.
+        if (calls.isEmpty())
+            QCOMPARE(run(QStringLiteral("lpstat"), {QStringLiteral("-o"), Queue}).count('\n'), 0);
     }
 };
 
-QTEST_MAIN(PrinterTest)
+int main(int argc, char *argv[])
+{
+    qputenv("PRINTER", Queue.toLatin1());
+    QGuiApplication application(argc, argv);
+    PrinterTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "test_printer.moc"
