@@ -153,6 +153,27 @@ private slots:
         }
     }
 
+    // Without a printer the sheet is offered as a PDF file beside the saves.
+    void withoutAPrinterTheSheetIsOfferedAsPdf()
+    {
+        open(QStringLiteral("frmb"));
+        rig->printer.outcome = platform::PrintResult::NoPrinter;
+        rig->prompter.answers = {true, true};
+        rig->press("frmb", "Command3");
+        QCOMPARE(rig->prompter.shown.size(), 3u);
+        QVERIFY(rig->prompter.shown[1].question);
+        QVERIFY(rig->prompter.shown[1].text.contains(QStringLiteral("PDF")));
+        const QString pdf = rig->onDrive(QStringLiteral("Chords/Bchords/Bminor.pdf"));
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        QVERIFY(rig->prompter.shown[2].text.contains(pdf));
+        QCOMPARE(rig->registry->loadedClasses(), QStringList{QStringLiteral("frmb")});
+
+        rig->prompter.answers = {true, false};
+        rig->press("frmb", "cmdprint");
+        QCOMPARE(rig->printer.pdfCalls, 1);
+        QCOMPARE(rig->prompter.shown.size(), 5u);
+    }
+
     void enterOnAFreshPageActsOnItsFirstControl_data()
     {
         QTest::addColumn<QString>("window");
