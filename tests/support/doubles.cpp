@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QPaintDevice>
 #include <QPainter>
 
 namespace strumkin::test {
@@ -32,7 +31,6 @@ void Rig::standIn(const QStringList &classNames)
 platform::PrintResult RecordingPrinter::print(const QString &title, const QSizeF &twips,
                                               int dotsPerInch, const platform::PagePainter &paint)
 {
-    ++printCalls;
     if (outcome != platform::PrintResult::Printed)
         return {outcome, QStringLiteral("The test's printer said no.")};
     const QString file = QStringLiteral("%1/page-%2.pdf").arg(folder).arg(printed.size() + 1);
@@ -40,10 +38,6 @@ platform::PrintResult RecordingPrinter::print(const QString &title, const QSizeF
         file, title, twips, dotsPerInch, [&](QPainter &painter, const QRectF &target) {
             if (whilePainting)
                 whilePainting();
-            const QPaintDevice *device = painter.device();
-            placements.push_back({painter.worldTransform().mapRect(target),
-                                  QSizeF(device->width(), device->height()),
-                                  device->logicalDpiY()});
             paint(painter, target);
         });
     if (result.outcome == platform::PrintResult::Printed)

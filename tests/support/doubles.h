@@ -71,18 +71,9 @@ public:
     platform::PrintResult::Outcome outcome = platform::PrintResult::Printed;
     QString folder;
     QStringList printed; // the PDF file of every page printed
-    int printCalls = 0;
     int pdfCalls = 0;
     // Called while a page is painted, as the printer's painter would be.
     std::function<void()> whilePainting;
-    // Where each printed page's content went on the paper, and the paper's
-    // printable size, in the printer's pixels.
-    struct Placement {
-        QRectF content;
-        QSizeF paper;
-        int dotsPerInch = 0;
-    };
-    std::vector<Placement> placements;
 
     platform::PrintResult print(const QString &title, const QSizeF &twips, int dotsPerInch,
                                 const platform::PagePainter &paint) override;
@@ -91,8 +82,7 @@ public:
                                   const platform::PagePainter &paint) override;
 };
 
-// Records every program start and answers with the result the test sets; the
-// test ends a recorded start when it likes.
+// Records every program start; the test ends a recorded start when it likes.
 class RecordingLauncher final : public platform::Launcher {
 public:
     struct Start {
@@ -100,14 +90,13 @@ public:
         QStringList arguments;
         platform::LaunchEnded ended;
     };
-    bool result = true;
     std::vector<Start> starts;
 
     bool start(const QString &program, const QStringList &arguments,
                platform::LaunchEnded ended) override
     {
         starts.push_back({program, arguments, std::move(ended)});
-        return result;
+        return true;
     }
     // Ends the i-th start as its program would.
     void finish(std::size_t i, const platform::LaunchEnd &end) const

@@ -64,11 +64,4 @@ inline QList<double> inkedRunCentres(const forms::Label &label)
     return centres;
 }
 
-// One past the rightmost inked column the label draws, in its pixels; 0 for none.
-inline int inkedRight(const forms::Label &label)
-{
-    const QList<bool> inked = inkedColumns(label);
-    return int(inked.lastIndexOf(true)) + 1;
-}
-
 } // namespace strumkin::test
