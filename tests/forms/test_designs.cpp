@@ -107,30 +107,6 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("\n    "))));
     }
 
-    // The text check itself: a word wider than its box and a last line below
-    // it are found, and a text with room to spare is not.
-    void theTextCheckFindsCutText_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QSize>("box");
-        QTest::addColumn<bool>("cut");
-        QTest::newRow("room to spare") << "Fret ___" << QSize(200, 40) << false;
-        QTest::newRow("one word too wide") << "Info!" << QSize(12, 40) << true;
-        QTest::newRow("last line below") << "one two three four five six" << QSize(60, 16) << true;
-    }
-    void theTextCheckFindsCutText()
-    {
-        QFETCH(QString, text);
-        QFETCH(QSize, box);
-        QFETCH(bool, cut);
-        QWidget widget;
-        QFont font(QStringLiteral("MS Sans Serif"));
-        font.setPointSizeF(7.8);
-        const forms::TextLayout layout{text, QRect(QPoint(5, 5), box),
-                                       Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, font};
-        QCOMPARE(!overflow(layout, widget).isEmpty(), cut);
-    }
-
     void faultyDesignsAreRefused_data()
     {
         QTest::addColumn<QByteArray>("json");

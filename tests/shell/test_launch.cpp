@@ -105,12 +105,8 @@ private slots:
             address + "the desktop's opener \"xdg-open\" stopped with error 127.");
         row("killed, a scheme kept", Address, QLatin1String(shell::AuthorMail), Watch::Descriptor,
             "kill -KILL $$", QLatin1String(shell::AuthorMail), {});
-        row("killed, polled", Readme, Folder, Watch::Polling, "kill -KILL $$",
-            Folder + "/readme.txt", {});
         row("outlives the launcher", Readme, Folder, Watch::Descriptor, "read line <go; exit 3",
             Folder + "/readme.txt", {});
-        row("outlives the polling launcher", Readme, Folder, Watch::Polling,
-            "read line <go; exit 3", Folder + "/readme.txt", {});
         row("no opener", Help, Folder, Watch::Descriptor, "", Folder + "/chords.html",
             "The help file %1 could not be opened. The desktop's opener \"xdg-open\" may be "
             "missing.");
