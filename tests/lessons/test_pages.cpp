@@ -15,7 +15,10 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTextLayout>
 #include <QtTest>
 
 using namespace strumkin;
@@ -56,12 +59,79 @@ QRect inkShown(const lessons::DiagramLabel &label)
         .translated(w.pos() - margin);
 }
 
+QString tool(const char *name)
+{
+    return QStandardPaths::findExecutable(QString::fromLatin1(name));
+}
+
+QString run(const char *program, const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    process.setProcessEnvironment(environment);
+    process.start(tool(program), arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The lines a centred, wrapped label breaks its caption into in its box on
+// screen, as the widget's painter lays them out.
+QStringList linesOnScreen(const forms::Control &label)
+{
+    // Where the label wraps its text: a label wider than designed keeps its
+    // designed lines.
+    const QWidget *widget = label.widget();
+    const QString text = test::textOf(label);
+    const std::vector<forms::TextLayout> laid = label.textLayouts();
+    const int width = laid.empty() ? widget->width() : laid.front().box.width();
+    QTextLayout layout(text, widget->font(), widget);
+    QTextOption option(Qt::AlignHCenter);
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+        line.setLineWidth(width);
+    layout.endLayout();
+    QStringList lines;
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    return lines;
+}
+
+// The lines of a PDF page's text that belong to a sentence, top to bottom;
+// other text on the page (a diagram's "3fr") is left out.
+QStringList linesOnPaper(const QString &pdf, const QString &sentence)
+{
+    static const QRegularExpression lineElement(QStringLiteral("<line[^>]*>(.*?)</line>"),
+                                                QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression wordElement(QStringLiteral("<word[^>]*>([^<]*)</word>"));
+    QStringList lines;
+    auto found = lineElement.globalMatch(
+        run("pdftotext", {QStringLiteral("-bbox-layout"), pdf, QStringLiteral("-")}));
+    while (found.hasNext()) {
+        QStringList words;
+        auto word = wordElement.globalMatch(found.next().captured(1));
+        while (word.hasNext())
+            words << word.next().captured(1);
+        const QString line = words.join(QLatin1Char(' '));
+        if (!line.isEmpty() && sentence.contains(line))
+            lines << line;
+    }
+    return lines;
+}
+
 } // namespace
 
 class PagesTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<test::Rig> rig;
+
+    shell::WindowClass &menu() { return rig->window(QStringLiteral("frmchords")); }
 
     void open(const QString &window)
     {
@@ -74,16 +144,28 @@ private slots:
     {
         rig = std::make_unique<test::Rig>();
         lessons::registerLessonWindows(*rig->registry);
-        rig->standIn({QStringLiteral("frmchords"), QStringLiteral("frmfind")});
+        rig->standIn(
+            {QStringLiteral("frmsecret"), QStringLiteral("frmabout"), QStringLiteral("frmfind")});
     }
     void cleanup() { rig.reset(); }
+
+    // The chord menu, the hub every page returns to.
+    void thePictureBoxHoldsTheFocusAtOpening()
+    {
+        rig->registry->show(QStringLiteral("frmchords"));
+        menu().form().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&menu().form()));
+        QCOMPARE(QApplication::focusWidget(), menu().control(QStringLiteral("Picture4")).widget());
+    }
 
     // A page opened on an empty drive makes its chords' folder, which its
     // save buttons' tooltips name where it really is. A chord's save button
     // writes the text the page holds for it, its line ends all CR LF, and
     // one more, replacing the file the next time; only A major's tells
-    // where chords go. Its print button asks first and prints
-    // on Yes only, from its sheet loaded hidden for the print and unloaded.
+    // where chords go. Its print button asks first and prints on Yes only,
+    // from its sheet loaded hidden for the print and unloaded, where its
+    // sentence breaks into the lines it has on screen: rounding of the box
+    // or of the glyphs' advances must not move "chord." to a line of its own.
     void eachChordsSaveAndPrintButtons_data()
     {
         QTest::addColumn<int>("index");
@@ -133,9 +215,14 @@ private slots:
 
         const QString sheet = QLatin1String(chord.sheet);
         bool sheetHidden = false;
+        QString sentence;
+        QStringList onScreen;
         rig->printer.whilePainting = [&] {
             sheetHidden = rig->registry->isLoaded(sheet) &&
                           !rig->registry->instance(sheet)->form().isVisible();
+            const forms::Control &label = rig->window(sheet).control(QStringLiteral("Label2"));
+            sentence = test::textOf(label);
+            onScreen = linesOnScreen(label);
         };
         for (const bool yes : {false, true}) {
             rig->prompter.shown.clear();
@@ -151,6 +238,11 @@ private slots:
             QCOMPARE(sheetHidden, yes);
             QCOMPARE(rig->registry->loadedClasses(), QStringList{window});
         }
+        // The sheet's sentence, one line as designed, breaks on paper as on screen.
+        QCOMPARE(onScreen.size(), 1);
+        if (tool("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils, scripts/setup) is not installed");
+        QCOMPARE(linesOnPaper(rig->printer.printed.front(), sentence), onScreen);
     }
 
     // Without a printer the sheet is offered as a PDF file beside the saves.

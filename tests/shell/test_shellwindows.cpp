@@ -15,7 +15,10 @@
 #include "support/ink.h"
 #include "support/windowsize.h"
 
+#include <QAbstractButton>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 #include <cmath>
@@ -170,42 +173,59 @@ private slots:
         QVERIFY(!form.controlAs<forms::Picture>(QStringLiteral("Picture1"))->widget()->isVisible());
     }
 
-    // What the introduction teaches with its A major example: the string
-    // names each under its string, as designed and enlarged (the diagram
-    // keeps its size and its distance to the names).
-    void theStringNamesStandUnderTheirStrings_data()
+    // Letters that name what lies above or below them stand over it, as
+    // designed and enlarged: the chord menu's letters each over its option
+    // button's round box, and the string names of the introduction's A major
+    // example each under its string (the diagram keeps its size and its
+    // distance to the names). Off by less than a share of the spacing.
+    void lettersStandOverWhatTheyName_data()
     {
+        QTest::addColumn<QString>("window");
         QTest::addColumn<double>("factor");
-        QTest::newRow("as designed") << 1.0;
-        QTest::newRow("half as large again") << 1.5;
-    }
-    void theStringNamesStandUnderTheirStrings()
-    {
-        QFETCH(double, factor);
-        rig->registry->show(QStringLiteral("frmintro"));
-        forms::Form &form = rig->window("frmintro").form();
-        test::resizeClient(form, factor);
-        const auto &diagram =
-            rig->window("frmintro").controlAs<lessons::DiagramLabel>(QStringLiteral("Label4"));
-        QCOMPARE(diagram.get(QStringLiteral("Caption"))->toString(), QStringLiteral("a"));
-        const double twipsPerUnit = form.scale().twipsPerUnitX;
-        const double twipsPerPixel = forms::TwipsPerInch / form.dpiX();
-        const double em = diagram.widget()->font().pointSizeF() * 20; // twips
-        const double glyph = (diagram.geometry().left() + diagram.drift().x()) * twipsPerUnit;
-        // Glyph centres of the names, as drawn, against the strings.
-        const auto &names =
-            rig->window("frmintro").controlAs<forms::Label>(QStringLiteral("Label10"));
-        const QList<double> centres = test::inkedRunCentres(names);
-        QCOMPARE(centres.size(), lessons::StringCount);
-        double worst = 0;
-        for (int string = 0; string < lessons::StringCount; ++string) {
-            worst = std::max(worst, std::abs(names.geometry().left() * twipsPerUnit +
-                                             centres.at(string) * twipsPerPixel -
-                                             (glyph + lessons::diagram::stringX(string) * em)));
+        QTest::addColumn<double>("share");
+        for (const double factor : {1.0, 1.5}) {
+            QTest::addRow("menu at %g", factor) << "frmchords" << factor << 0.2;
+            QTest::addRow("string names at %g", factor) << "frmintro" << factor << 0.35;
         }
-        QVERIFY2(
-            worst < 0.35 * lessons::diagram::StringPitch * em,
-            qPrintable(QStringLiteral("a name %1 px off its string").arg(worst / twipsPerPixel)));
+    }
+    void lettersStandOverWhatTheyName()
+    {
+        QFETCH(QString, window);
+        QFETCH(double, factor);
+        QFETCH(double, share);
+        rig->registry->show(window);
+        shell::WindowClass &w = rig->window(window);
+        test::resizeClient(w.form(), factor);
+        const bool menu = window == QLatin1String("frmchords");
+        // Where each letter should stand, in the window's pixels.
+        QList<double> marks;
+        if (menu) {
+            for (int option = 1; option <= 7; ++option) {
+                auto *button = qobject_cast<QAbstractButton *>(
+                    w.control(QStringLiteral("Option%1").arg(option)).widget());
+                QStyleOptionButton style;
+                style.initFrom(button);
+                const QRectF box = button->style()->subElementRect(QStyle::SE_RadioButtonIndicator,
+                                                                   &style, button);
+                marks << button->mapTo(&w.form(), QPointF(box.center().x(), 0)).x();
+            }
+        } else {
+            const auto &diagram = w.controlAs<lessons::DiagramLabel>(QStringLiteral("Label4"));
+            const QWidget &d = *diagram.widget();
+            const double em = d.font().pointSizeF() * d.logicalDpiY() / 72.0;
+            const double glyph = d.x() + (d.width() - diagram.naturalSize().width()) / 2.0;
+            for (int string = 0; string < lessons::StringCount; ++string)
+                marks << glyph + lessons::diagram::stringX(string) * em;
+        }
+        const auto &row = w.controlAs<forms::Label>(QLatin1String(menu ? "Label6" : "Label10"));
+        const QList<double> letters = test::inkedRunCentres(row);
+        QCOMPARE(letters.size(), marks.size());
+        for (qsizetype i = 0; i < marks.size(); ++i) {
+            const double off =
+                row.widget()->mapTo(&w.form(), QPointF(letters.at(i), 0)).x() - marks.at(i);
+            QVERIFY2(std::abs(off) <= share * (marks.at(1) - marks.at(0)),
+                     qPrintable(QStringLiteral("letter %1: %2 px off").arg(i + 1).arg(off)));
+        }
     }
 };
 
