@@ -122,8 +122,6 @@ private slots:
             QTest::newRow(tag) << head + R"("controls": [)" + controls + "]}" << complaint;
         };
         row("unknown kind", R"({"kind": "slider", "name": "S1"})", "unknown kind");
-        row("property the kind lacks", R"({"kind": "label", "name": "L1", "Interval": 5})",
-            "L1 (label) has no property Interval");
         row("misspelt property", R"({"kind": "button", "name": "B1", "Captoin": "Go"})",
             "B1 (button) has no property Captoin");
         row("given by the font, not by a key", R"({"kind": "label", "name": "L1", "FontBold": 1})",

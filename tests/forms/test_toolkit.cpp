@@ -81,12 +81,9 @@ private slots:
                 << control << property << readable << value << taken;
         };
         row("goback", "Name", true, {}, false);
-        row("goback", "Left", false, 5, false);
         row("Timer1", "Left", true, 5.0, true);
         row("Timer1", "Interval", true, 70000, false);
         row("Line1", "X2", true, 100.0, true);
-        row("Line1", "Left", false, 5, false);
-        row("Label1", "Text", false, {}, false);
         row("Label1", "Alignment", true, 3, false);
         row("Label2", "Width", true, 900, false); // it sizes itself
         row("Text1", "MultiLine", true, false, false);
@@ -98,7 +95,6 @@ private slots:
         row("Check1", "Value", true, 2, false);
         row("cbo1", "IntegralHeight", false, false, false);
         row("cbo1", "ListIndex", true, 0, false); // the list is empty
-        row("Image1", "AutoSize", false, true, false);
         row("Frame1", "Caption", true, "x", true);
     }
     void byNameProperties()
