@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -43,21 +42,6 @@ platform::PagePainter chordSheet(QList<Call> &calls)
     };
 }
 
-// A tool's output, or null when it is not installed or fails.
-QByteArray run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0)
-        return {};
-    const QByteArray output = process.readAllStandardOutput();
-    return output.isNull() ? QByteArray("") : output;
-}
-
 } // namespace
 
 // PDF files, and print() only on a queue of the test's own on a running print server (none
@@ -71,19 +55,19 @@ private slots:
     void initTestCase()
     {
         m_noQueue = QStringLiteral("no print server is running (.ci/run starts one)");
-        if (!run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains("is running"))
+        if (!runTool(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains("is running"))
             return;
         QByteArray driver;
         for (const QByteArray &line :
-             run(QStringLiteral("lpinfo"), {QStringLiteral("-m")}).split('\n')) {
+             runTool(QStringLiteral("lpinfo"), {QStringLiteral("-m")}).split('\n')) {
             if (line.toLower().contains("cups-pdf"))
                 driver = line.left(line.indexOf(' '));
         }
         m_noQueue = QStringLiteral("the print server has no CUPS-PDF driver");
         if (!driver.isEmpty() &&
-            !run(QStringLiteral("lpadmin"),
-                 {QStringLiteral("-p"), Queue, QStringLiteral("-v"), QStringLiteral("cups-pdf:/"),
-                  QStringLiteral("-E"), QStringLiteral("-m"), QString::fromLatin1(driver)})
+            !runTool(QStringLiteral("lpadmin"), {QStringLiteral("-p"), Queue, QStringLiteral("-v"),
+                                                 QStringLiteral("cups-pdf:/"), QStringLiteral("-E"),
+                                                 QStringLiteral("-m"), QString::fromLatin1(driver)})
                  .isNull())
             m_noQueue.clear();
         else if (!driver.isEmpty())
@@ -93,14 +77,14 @@ private slots:
     {
         if (!m_noQueue.isEmpty())
             return;
-        run(QStringLiteral("cancel"), {QStringLiteral("-a"), Queue});
-        run(QStringLiteral("cupsaccept"), {Queue});
-        run(QStringLiteral("cupsenable"), {Queue});
+        runTool(QStringLiteral("cancel"), {QStringLiteral("-a"), Queue});
+        runTool(QStringLiteral("cupsaccept"), {Queue});
+        runTool(QStringLiteral("cupsenable"), {Queue});
     }
     void cleanupTestCase()
     {
         if (m_noQueue.isEmpty())
-            run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), Queue});
+            runTool(QStringLiteral("lpadmin"), {QStringLiteral("-x"), Queue});
     }
 
     // A page is laid out at its own resolution, at its size in those pixels, then one uniform
@@ -174,7 +158,7 @@ private slots:
 
         // One page of text and vectors: drawn through a bitmap it would run to megabytes.
         QVERIFY(readWholeFile(file).size() < 100 * 1024);
-        const QString info = QString::fromUtf8(run(QStringLiteral("pdfinfo"), {file}));
+        const QString info = QString::fromUtf8(runTool(QStringLiteral("pdfinfo"), {file}));
         if (info.isEmpty())
             QSKIP("pdfinfo (poppler-utils, scripts/setup) is missing");
         for (const char *line : {"Pages: +1\n", "Title: +The A major\n", "Page size: .*\\(A4\\)"})
@@ -203,7 +187,7 @@ private slots:
         if (!m_noQueue.isEmpty())
             QSKIP(qPrintable(m_noQueue));
         if (!command.isEmpty())
-            QVERIFY(!run(command, {Queue}).isNull());
+            QVERIFY(!runTool(command, {Queue}).isNull());
         QList<Call> calls;
 
         const auto result = platform::SystemPrinter().print(QStringLiteral("The A major chord"),
@@ -214,7 +198,8 @@ private slots:
         QCOMPARE(calls.size(), outcome == platform::PrintResult::Printed ? 1 : 0);
         // A printed page may already have gone through the queue; a refused one never came.
         if (calls.isEmpty())
-            QCOMPARE(run(QStringLiteral("lpstat"), {QStringLiteral("-o"), Queue}).count('\n'), 0);
+            QCOMPARE(runTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), Queue}).count('\n'),
+                     0);
     }
 };
 

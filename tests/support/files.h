@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QStringList>
 
 // Every entry under a folder, one line each with a digest of a file's bytes,
@@ -58,4 +59,19 @@ inline QByteArray bitmapBytes()
     buffer.open(QIODevice::WriteOnly);
     picture.save(&buffer, "BMP");
     return bytes;
+}
+
+// A tool's standard output in the C locale; null when it is missing or fails.
+inline QByteArray runTool(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return {};
+    const QByteArray output = process.readAllStandardOutput();
+    return output.isNull() ? QByteArray("") : output;
 }
