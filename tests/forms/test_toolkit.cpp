@@ -1,7 +1,6 @@
 #include "forms/design.h"
 #include "forms/form.h"
 #include "forms/menuitem.h"
-#include "forms/picture.h"
 #include "forms/placement.h"
 
 #include <QAction>
@@ -180,22 +179,6 @@ private slots:
         form->showMinimized();
         QTRY_VERIFY(form->isMinimized());
         QVERIFY(form->outerTwips().top() >= 30000);
-    }
-
-    void picturesSizeTheirBoxesOrStretch()
-    {
-        QImage tile(128, 64, QImage::Format_RGB32);
-        tile.fill(Qt::red);
-        QVERIFY(c("Picture1").set(QStringLiteral("Picture"), tile));
-        // A picture is drawn for the designs' 120 dpi: a box sized to it keeps
-        // that share of the window at any resolution.
-        const QSize pixels = c("Picture1").widget()->size();
-        QVERIFY(std::abs(pixels.width() - 128 * form->dpiX() / 120) <= 1);
-        QVERIFY(std::abs(pixels.height() - 64 * form->dpiY() / 120) <= 1);
-        QVERIFY(c("Image1").set(QStringLiteral("Picture"), tile));
-        QCOMPARE(c("Image1").geometry().size(), QSizeF(1380, 1000));
-        QVERIFY(!c("Image1").set(QStringLiteral("Picture"), QStringLiteral("/no/such/file.BMP")));
-        QVERIFY(!dynamic_cast<forms::Picture &>(c("Image1")).picture().isNull());
     }
 
     // A member page of 428 x 425 frame pixels, and pages of 430 x 426.
