@@ -10,13 +10,15 @@
 #include "platform/screen.h"
 #include "shell/registry.h"
 #include "shell/shellwindows.h"
+#include "sound/player.h"
 #include "windows/sidewindows.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace strumkin::app {
 
-int runProgram(QApplication &application)
+int runProgram(QApplication &application, Sound sound)
 {
     QApplication::setApplicationName(QStringLiteral("Strumkin"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
@@ -30,12 +32,25 @@ int runProgram(QApplication &application)
     platform::Paths paths = platform::Paths::forThisProgram();
     platform::SystemPrinter printer;
     platform::DesktopLauncher launcher;
-    shell::Registry registry({&clock, &screen, &prompter, &paths, &printer, &launcher});
+    // STRUMKIN_SOUNDFONT names another SoundFont than Debian's.
+    QStringList soundFonts;
+    if (qEnvironmentVariableIsSet("STRUMKIN_SOUNDFONT"))
+        soundFonts << qEnvironmentVariable("STRUMKIN_SOUNDFONT");
+    sound::ModulePlayer player(
+        prompter, QCoreApplication::applicationDirPath() + QStringLiteral("/libstrumkin-sound.so"),
+        soundFonts);
+    shell::Registry registry({&clock, &screen, &prompter, &paths, &printer, &launcher,
+                              sound == Sound::On ? &player : nullptr});
     shell::registerShellWindows(registry);
     lessons::registerLessonWindows(registry);
     windows::registerSideWindows(registry);
 
     registry.start();
+    // The sound part loads off the GUI thread once the first window is up:
+    // the welcome window keeps the user for five seconds, and a diagram
+    // clicked before the sound part is there plays once it is.
+    if (sound == Sound::On)
+        QTimer::singleShot(500, &player, [&player] { player.prepare(); });
     return application.exec();
 }
 

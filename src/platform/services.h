@@ -5,6 +5,7 @@ namespace strumkin::platform {
 class Clock;
 class Launcher;
 class Paths;
+class Player;
 class Printer;
 class Prompter;
 class Screen;
@@ -18,6 +19,7 @@ struct Services {
     Paths *paths = nullptr;
     Printer *printer = nullptr;
     Launcher *launcher = nullptr;
+    Player *player = nullptr;
 };
 
 } // namespace strumkin::platform
