@@ -62,6 +62,8 @@ ChordPage::ChordPage(shell::Registry &registry, const QString &className)
         on(QStringLiteral("Command5"), Event::Click, goTo(next));
     if (const QString previous = neighbour(className, -1); !previous.isEmpty())
         on(QStringLiteral("Command6"), Event::Click, goTo(previous));
+    playable(QStringLiteral("Label2"), QLatin1Char('M'));
+    playable(QStringLiteral("Label6"), QLatin1Char('N'));
     if (m_major.root == 'A') {
         on(QStringLiteral("Check1"), Event::Click,
            [this] { this->registry().show(QLatin1String(shell::FindClass)); });

@@ -116,8 +116,18 @@ QPointF DiagramLabel::drift() const
 
 const forms::PropertyTable<DiagramLabel> &DiagramLabel::properties()
 {
-    // The two labels it lines up with: "finger row,fret marker".
+    // The two labels it lines up with: "finger row,fret marker"; and, for
+    // whoever plays the chord, its frets from low E, -1 for a muted string.
     static const forms::PropertyTable<DiagramLabel> table{
+        {"Frets", forms::Takes::text(),
+         [](const DiagramLabel &d) {
+             QStringList frets;
+             for (const int fret : d.voicing()->frets)
+                 frets << QString::number(fret);
+             return frets.join(QLatin1Char(' '));
+         },
+         nullptr, [](const DiagramLabel &d) { return d.voicing() != nullptr; },
+         forms::Property<DiagramLabel>::Design::MayNot},
         {"Anchor", forms::Takes::text(),
          [](const DiagramLabel &d) { return d.m_across + QLatin1Char(',') + d.m_down; },
          [](DiagramLabel &d, const QVariant &value) {

@@ -13,6 +13,8 @@ IntroWindow::IntroWindow(Registry &registry) : WindowClass(registry, QLatin1Stri
         return [this, target] { this->registry().replace(className(), QLatin1String(target)); };
     };
     on(QStringLiteral("cmdLearn"), Event::Click, goTo(ChordMenuClass));
+    // The A major example plays like the pages' diagrams.
+    playable(QStringLiteral("Label4"), QLatin1Char('M'));
     on(QStringLiteral("nextpage"), Event::Click, goTo(ChordMenuClass));
     on(QStringLiteral("goback"), Event::Click, goTo(TitleClass));
     on(QStringLiteral("exit"), Event::Click, [this] {

@@ -2,6 +2,7 @@
 
 #include "forms/design.h"
 #include "forms/form.h"
+#include "platform/player.h"
 #include "shell/names.h"
 #include "shell/windowclass.h"
 
@@ -75,6 +76,7 @@ bool Registry::load(WindowClass &window, QScreen *screen)
     window.m_form->setTargetScreen(screen);
     window.m_form->setHandler(&window);
     window.m_loading = true;
+    window.guarded([&window] { window.preparePlaying(); });
     window.guarded([&window] { window.load(); });
     window.m_loading = false;
     return window.m_form != nullptr;
@@ -132,6 +134,9 @@ void Registry::unload(const QString &className)
     if (found == m_instances.end() || found->second->m_form == nullptr)
         return;
     WindowClass &window = *found->second;
+    // Its sound goes with it.
+    if (m_services.player != nullptr)
+        m_services.player->stopFor(&window);
     forms::Form *form = window.m_form;
     window.m_form = nullptr;
     form->detach();

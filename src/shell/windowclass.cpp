@@ -3,10 +3,14 @@
 #include "forms/control.h"
 #include "forms/form.h"
 #include "layout/engine.h"
+#include "platform/player.h"
 #include "platform/prompter.h"
 #include "platform/services.h"
 #include "shell/registry.h"
 
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QtDebug>
 
 #include <new>
@@ -59,6 +63,55 @@ void WindowClass::guarded(const Handler &handler)
 void WindowClass::on(const QString &control, forms::Event event, Handler handler)
 {
     m_handlers[{control, event}] = std::move(handler);
+}
+
+void WindowClass::playable(const QString &diagram, QChar key)
+{
+    m_playable.emplace_back(diagram, key.toUpper());
+    on(diagram, forms::Event::Click, [this, diagram] {
+        play(diagram, QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier));
+    });
+}
+
+void WindowClass::play(const QString &diagram, bool stringByString)
+{
+    platform::Player *player = services().player;
+    // The diagram tells its shape as frets from low E, -1 for a muted string.
+    const QStringList frets = control(diagram)
+                                  .get(QStringLiteral("Frets"))
+                                  .value_or(QString())
+                                  .toString()
+                                  .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    platform::Player::Shape shape{};
+    if (player == nullptr || frets.size() != qsizetype(shape.size()))
+        return;
+    for (std::size_t string = 0; string < shape.size(); ++string)
+        shape[string] = frets[qsizetype(string)].toInt();
+    player->play(shape,
+                 stringByString ? platform::PlayMode::StringByString : platform::PlayMode::Strum,
+                 this);
+}
+
+void WindowClass::preparePlaying()
+{
+    for (const auto &[diagram, key] : m_playable) {
+        forms::Control &c = control(diagram);
+        c.widget()->setCursor(Qt::PointingHandCursor);
+        c.set(QStringLiteral("ToolTipText"),
+              QStringLiteral("Click to hear this chord strummed, Shift+click to hear it string by "
+                             "string (keys: Alt+%1, Alt+Shift+%1)")
+                  .arg(key));
+        for (const bool stringByString : {false, true}) {
+            const QKeySequence keys(QKeyCombination(
+                stringByString ? Qt::AltModifier | Qt::ShiftModifier : Qt::AltModifier,
+                Qt::Key(key.unicode())));
+            auto *shortcut = new QShortcut(keys, &form());
+            QObject::connect(shortcut, &QShortcut::activated, shortcut,
+                             [this, diagram, stringByString] {
+                                 guarded([&] { play(diagram, stringByString); });
+                             });
+        }
+    }
 }
 
 const platform::Services &WindowClass::services() const

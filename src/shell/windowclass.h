@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace strumkin::forms {
 class Control;
@@ -64,9 +65,16 @@ protected:
     void guarded(const Handler &handler);
     // Sets a property of a control, by name.
     void set(const QString &control, const QString &property, const QVariant &value) const;
+    // Lets a chord diagram play its chord: a click strums it, Shift+click
+    // plays it string by string; Alt with the key (and Shift) does the same.
+    void playable(const QString &diagram, QChar key);
 
 private:
     friend class Registry;
+
+    void play(const QString &diagram, bool stringByString);
+    // The pointer, tooltip and keys of the playable diagrams, once built.
+    void preparePlaying();
 
     void controlEvent(forms::Control &control, forms::Event event) override;
     void formResized() override;
@@ -77,6 +85,7 @@ private:
     QString m_className;
     QString m_designName;
     std::map<std::pair<QString, forms::Event>, Handler> m_handlers;
+    std::vector<std::pair<QString, QChar>> m_playable;
     forms::Form *m_form = nullptr;
     bool m_loading = false;
 };

@@ -73,7 +73,7 @@ const std::map<QString, std::vector<Action>> &table()
             "frmTimer cmdContinue>-,+frmstart cmdExit>- cmdsecret>-,+frmsecret",
             "frmstart Command1>-,+frmintro Command2>-,-frmintro,-frmsecret Command3>-,+frmchords",
             "frmintro cmdLearn>-,+frmchords nextpage>-,+frmchords goback>-,+frmstart "
-            "exit>-,-frmstart,-frmTimer",
+            "exit>-,-frmstart,-frmTimer Label4",
             "frmchords" + menu +
                 " exit>* cmdexit>* Command1>-,+frmsecret about>+frmabout "
                 "Picture4>+frmabout readme needhelp",
@@ -82,10 +82,12 @@ const std::map<QString, std::vector<Action>> &table()
             "frmfind Command1>-"};
         // Only frmA has the check box; frmA has no Back, frmG no Next.
         for (int i = 0; i < 7; ++i)
-            lines << Pages[i] + " Command4>-,+frmchords cmdprint Command3 Command1 Command2" +
-                         (i == 0 ? " Check1>+frmfind" : "") +
-                         (i < 6 ? " Command5>-,+" + Pages[i + 1] : "") +
-                         (i > 0 ? " Command6>-,+" + Pages[i - 1] : "");
+            lines
+                << Pages[i] +
+                       " Command4>-,+frmchords cmdprint Command3 Command1 Command2 Label2 Label6" +
+                       (i == 0 ? " Check1>+frmfind" : "") +
+                       (i < 6 ? " Command5>-,+" + Pages[i + 1] : "") +
+                       (i > 0 ? " Command6>-,+" + Pages[i - 1] : "");
         std::map<QString, std::vector<Action>> t;
         for (const QString &line : lines) {
             QStringList words = line.split(' ');

@@ -6,7 +6,10 @@
 #include "layout/engine.h"
 #include "lessons/diagramgeometry.h"
 #include "lessons/diagramlabel.h"
+#include "lessons/voicing.h"
+#include "platform/player.h"
 #include "shell/elapsed.h"
+#include "shell/names.h"
 #include "shell/registry.h"
 #include "shell/tiling.h"
 #include "shell/windowclass.h"
@@ -278,6 +281,56 @@ private slots:
             QVERIFY2(std::abs(off) <= share * (marks.at(1) - marks.at(0)),
                      qPrintable(QStringLiteral("letter %1: %2 px off").arg(i + 1).arg(off)));
         }
+    }
+
+    // A chord diagram plays its chord: a click strums it, Shift+click plays
+    // it string by string, and so do Alt and its key, with Shift; the pointer
+    // and the tooltip say so. Unloaded, its window stops its sound.
+    void eachDiagramPlaysItsChord_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("diagram");
+        QTest::addColumn<char>("letter");
+        QTest::addColumn<char>("key");
+        QTest::newRow("the introduction's A major") << "frmintro"
+                                                    << "Label4" << 'a' << 'M';
+        for (const char *page : shell::ChordPages) {
+            const char letter = QChar::fromLatin1(page[3]).toLower().toLatin1();
+            QTest::addRow("%s major", page) << page << "Label2" << letter << 'M';
+            QTest::addRow("%s minor", page)
+                << page << "Label6" << QChar::fromLatin1(letter).toUpper().toLatin1() << 'N';
+        }
+    }
+    void eachDiagramPlaysItsChord()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, diagram);
+        QFETCH(char, letter);
+        QFETCH(char, key);
+        rig->registry->show(window);
+        shell::WindowClass &w = rig->window(window);
+        w.form().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.form()));
+        QWidget *label = w.control(diagram).widget();
+        QTest::mouseClick(label, Qt::LeftButton);
+        QTest::mouseClick(label, Qt::LeftButton, Qt::ShiftModifier);
+        const auto letterKey = Qt::Key(key);
+        QTest::keyClick(&w.form(), letterKey, Qt::AltModifier);
+        QTest::keyClick(&w.form(), letterKey, Qt::AltModifier | Qt::ShiftModifier);
+        const lessons::Voicing &voicing = *lessons::voicingFor(QLatin1Char(letter));
+        QCOMPARE(rig->player.plays.size(), 4u);
+        for (std::size_t i = 0; i < 4; ++i) {
+            const auto &play = rig->player.plays[i];
+            QVERIFY(play.shape == voicing.frets);
+            QCOMPARE(play.mode,
+                     i % 2 == 0 ? platform::PlayMode::Strum : platform::PlayMode::StringByString);
+            QCOMPARE(play.owner, &w);
+        }
+        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY2(label->toolTip().contains(QStringLiteral("Alt+Shift+%1").arg(QLatin1Char(key))),
+                 qPrintable(label->toolTip()));
+        rig->registry->unload(window);
+        QCOMPARE(rig->player.stops, std::vector<const void *>{&w});
     }
 
     // Show loads (a Show asked for by the Load itself changes nothing), then

@@ -9,14 +9,15 @@
 
 namespace strumkin::test {
 
-Rig::Rig(const QString &driveRoot)
+Rig::Rig(const QString &driveRoot, platform::Player *realPlayer)
     : paths(std::make_unique<platform::Paths>(QCoreApplication::applicationDirPath(),
                                               driveRoot.isEmpty() ? drive.path() : driveRoot))
 {
     platform::installFontSubstitutes();
     printer.folder = paper.path();
     registry = std::make_unique<shell::Registry>(
-        platform::Services{&clock, &screen, &prompter, paths.get(), &printer, &launcher});
+        platform::Services{&clock, &screen, &prompter, paths.get(), &printer, &launcher,
+                           realPlayer != nullptr ? realPlayer : &player});
     registry->setEnd([this] { ++ends; });
 }
 

@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/launcher.h"
 #include "platform/paths.h"
+#include "platform/player.h"
 #include "platform/printer.h"
 #include "platform/prompter.h"
 #include "platform/screen.h"
@@ -106,6 +107,24 @@ public:
     }
 };
 
+// Records what it is asked to play and whose sound to stop.
+class RecordingPlayer final : public platform::Player {
+public:
+    struct Play {
+        Shape shape;
+        platform::PlayMode mode;
+        const void *owner;
+    };
+    std::vector<Play> plays;
+    std::vector<const void *> stops;
+
+    void play(const Shape &shape, platform::PlayMode mode, const void *owner) override
+    {
+        plays.push_back({shape, mode, owner});
+    }
+    void stopFor(const void *owner) override { stops.push_back(owner); }
+};
+
 // Stands in for a window class a test does not exercise.
 class StandIn final : public shell::WindowClass {
 public:
@@ -118,14 +137,16 @@ public:
 // the ends of the program instead of quitting.
 class Rig {
 public:
-    // The drive's root is a temporary folder of the rig's unless given.
-    explicit Rig(const QString &driveRoot = {});
+    // The drive's root is a temporary folder of the rig's unless given; the
+    // player is the recording one unless given.
+    explicit Rig(const QString &driveRoot = {}, platform::Player *realPlayer = nullptr);
 
     ManualClock clock;
     FixedScreen screen;
     ScriptedPrompter prompter;
     RecordingPrinter printer;
     RecordingLauncher launcher;
+    RecordingPlayer player;
     QTemporaryDir drive;
     QTemporaryDir paper;
     std::unique_ptr<platform::Paths> paths;
