@@ -33,6 +33,20 @@ class OutputTest : public QObject {
         rig->standIn({QStringLiteral("frmchords"), QStringLiteral("frmfind")});
         rig->registry->show(QStringLiteral("frmC"));
     }
+    // A PulseAudio server of the test's own, with a sink that plays into
+    // nothing; false where there is no PulseAudio.
+    bool startServer()
+    {
+        const QString pulseaudio = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
+        if (pulseaudio.isEmpty())
+            return false;
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        server.start(pulseaudio, {QStringLiteral("--daemonize=no"), QStringLiteral("-n"),
+                                  QStringLiteral("--load=module-null-sink"),
+                                  QStringLiteral("--load=module-native-protocol-unix"),
+                                  QStringLiteral("--exit-idle-time=-1")});
+        return true;
+    }
     // A click on the C major diagram.
     void click() { rig->press(QStringLiteral("frmC"), QStringLiteral("Label2")); }
 
@@ -50,15 +64,8 @@ private slots:
     // The null sink takes the strum as fast as it plays: about its length.
     void nullSink()
     {
-        const QString pulseaudio = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
-        if (pulseaudio.isEmpty())
+        if (!startServer())
             QSKIP("no PulseAudio here (scripts/setup installs it)");
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-        server.start(pulseaudio, {QStringLiteral("--daemonize=no"), QStringLiteral("-n"),
-                                  QStringLiteral("--load=module-null-sink"),
-                                  QStringLiteral("--load=module-native-protocol-unix"),
-                                  QStringLiteral("--exit-idle-time=-1")});
-        QVERIFY(server.waitForStarted());
         QTRY_VERIFY(QFile::exists(runtime.filePath(QStringLiteral("pulse/native"))));
         openC();
         click();
@@ -70,6 +77,25 @@ private slots:
         QVERIFY2(player->playedMicroseconds() <= length + 100000,
                  qPrintable(QString::number(player->playedMicroseconds())));
         QCOMPARE(told.shown.size(), 0u);
+    }
+
+    // The sound server going away while a chord plays is told once.
+    void serverDies()
+    {
+        if (!startServer())
+            QSKIP("no PulseAudio here (scripts/setup installs it)");
+        QTRY_VERIFY(QFile::exists(runtime.filePath(QStringLiteral("pulse/native"))));
+        openC();
+        click();
+        QTRY_VERIFY_WITH_TIMEOUT(player->sounding(), 5000);
+        server.kill();
+        QTRY_COMPARE_WITH_TIMEOUT(told.shown.size(), 1u, 10000);
+        QCOMPARE(told.shown.front().text,
+                 QStringLiteral("Strumkin cannot play the chord. The computer's sound output "
+                                "stopped."));
+        click();
+        QCoreApplication::processEvents();
+        QCOMPARE(told.shown.size(), 1u);
     }
 
     // With no sound server the click says so once; the page goes on working.
