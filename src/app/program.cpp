@@ -16,6 +16,8 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <optional>
+
 namespace strumkin::app {
 
 int runProgram(QApplication &application, Sound sound)
@@ -33,14 +35,18 @@ int runProgram(QApplication &application, Sound sound)
     platform::SystemPrinter printer;
     platform::DesktopLauncher launcher;
     // STRUMKIN_SOUNDFONT names another SoundFont than Debian's.
-    QStringList soundFonts;
-    if (qEnvironmentVariableIsSet("STRUMKIN_SOUNDFONT"))
-        soundFonts << qEnvironmentVariable("STRUMKIN_SOUNDFONT");
-    sound::ModulePlayer player(
-        prompter, QCoreApplication::applicationDirPath() + QStringLiteral("/libstrumkin-sound.so"),
-        soundFonts);
-    shell::Registry registry({&clock, &screen, &prompter, &paths, &printer, &launcher,
-                              sound == Sound::On ? &player : nullptr});
+    std::optional<sound::ModulePlayer> player;
+    if (sound == Sound::On) {
+        QStringList soundFonts;
+        if (qEnvironmentVariableIsSet("STRUMKIN_SOUNDFONT"))
+            soundFonts << qEnvironmentVariable("STRUMKIN_SOUNDFONT");
+        player.emplace(prompter,
+                       QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/libstrumkin-sound.so"),
+                       soundFonts);
+    }
+    shell::Registry registry(
+        {&clock, &screen, &prompter, &paths, &printer, &launcher, player ? &*player : nullptr});
     shell::registerShellWindows(registry);
     lessons::registerLessonWindows(registry);
     windows::registerSideWindows(registry);
@@ -49,8 +55,8 @@ int runProgram(QApplication &application, Sound sound)
     // The sound part loads off the GUI thread once the first window is up:
     // the welcome window keeps the user for five seconds, and a diagram
     // clicked before the sound part is there plays once it is.
-    if (sound == Sound::On)
-        QTimer::singleShot(500, &player, [&player] { player.prepare(); });
+    if (player)
+        QTimer::singleShot(500, &*player, [&player] { player->prepare(); });
     return application.exec();
 }
 
