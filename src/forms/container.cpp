@@ -66,6 +66,15 @@ Container::Container(Form &form, QString kind, QString name, Control *container)
         makeWidget<QFrame>()->setAutoFillBackground(true);
 }
 
+AccessibleFacts Container::accessibleFacts() const
+{
+    const QString caption =
+        m_isFrame ? spokenText(static_cast<const FrameBox *>(widget())->title) : QString();
+    if (caption.isEmpty())
+        return {QAccessible::Pane, {}, {}, false, {}};
+    return {QAccessible::Grouping, caption, {}, false, {}};
+}
+
 std::vector<TextLayout> Container::textLayouts() const
 {
     if (!m_isFrame)

@@ -9,6 +9,9 @@ namespace strumkin::forms {
 // The controls inside keep coordinates relative to it.
 class Container final : public Kinded<Container> {
 public:
+    // A frame is a group named by its caption; a panel, or a frame without
+    // one, is the window's structure.
+    [[nodiscard]] AccessibleFacts accessibleFacts() const override;
     Container(Form &form, QString kind, QString name, Control *container);
 
     [[nodiscard]] QWidget *childArea() const override { return widget(); }

@@ -16,7 +16,12 @@ Control::Control(Form &form, QString kind, QString name, Control *container)
     : m_form(form), m_kind(std::move(kind)), m_name(std::move(name)), m_container(container)
 {}
 
-Control::~Control() = default;
+Control::~Control()
+{
+    // The form deletes its controls before their widgets.
+    if (m_widget != nullptr)
+        silence(*m_widget);
+}
 
 std::optional<QVariant> Control::get(const QString &property) const
 {

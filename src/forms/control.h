@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/accessibility.h"
 #include "forms/event.h"
 #include "forms/property.h"
 #include "layout/toolkit.h"
@@ -86,6 +87,15 @@ public:
     // can take note of the others.
     virtual void loaded() {}
 
+    // What a screen reader is told of the control, where Qt's widget does
+    // not tell it itself.
+    [[nodiscard]] virtual AccessibleFacts accessibleFacts() const
+    {
+        AccessibleFacts facts;
+        facts.qts = true;
+        return facts;
+    }
+
     // From now on tells the follower, through leaderMoved, of every change of
     // this control's geometry.
     void addFollower(Control &follower) { m_followers.push_back(&follower); }
@@ -112,6 +122,7 @@ protected:
     {
         auto *made = new Widget(std::forward<Arguments>(arguments)..., parentArea());
         m_widget = made;
+        speakFor(*made, *this);
         return made;
     }
     void setGeometryUnits(const QRectF &geometry);

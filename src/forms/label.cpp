@@ -51,6 +51,13 @@ Label::Label(Form &form, QString kind, QString name, Control *container)
     makeWidget<LabelWidget>(*this)->setAutoFillBackground(m_opaque);
 }
 
+AccessibleFacts Label::accessibleFacts() const
+{
+    // A label with no caption is a coloured block, or a countdown not begun.
+    const QString said = spokenText(m_caption);
+    return {QAccessible::StaticText, said, {}, said.isEmpty(), {}};
+}
+
 int Label::textFlags() const
 {
     static constexpr Qt::Alignment horizontal[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};

@@ -31,6 +31,7 @@ public:
 
     void click();
     void doubleClick();
+    [[nodiscard]] AccessibleFacts accessibleFacts() const override;
 
     // Takes note of the designed width, which wrapped text keeps.
     void loaded() override;

@@ -14,6 +14,10 @@ public:
     Line(Form &form, QString kind, QString name, Control *container);
 
     [[nodiscard]] bool isLine() const override { return true; }
+    [[nodiscard]] AccessibleFacts accessibleFacts() const override
+    {
+        return {QAccessible::Separator, {}, {}, true, {}};
+    }
     void applyGeometry() override;
 
     [[nodiscard]] static const PropertyTable<Line> &properties();

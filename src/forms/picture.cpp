@@ -56,6 +56,14 @@ Picture::Picture(Form &form, QString kind, QString name, Control *container)
         box->setFocusPolicy(Qt::StrongFocus);
 }
 
+AccessibleFacts Picture::accessibleFacts() const
+{
+    AccessibleFacts facts{QAccessible::Graphic, widget()->toolTip(), {}, false, {}};
+    if (!m_isImage)
+        facts.press = [this] { const_cast<Picture *>(this)->click(); };
+    return facts;
+}
+
 QSizeF Picture::ownPixels() const
 {
     return {m_picture.width() * form().dpiX() / DesignDpi,

@@ -21,6 +21,8 @@ public:
     // The picture's own size on screen: its pixels at the designs' resolution.
     [[nodiscard]] QSizeF ownPixels() const;
     void click();
+    // A picture box is pressed like a button; an image only shows.
+    [[nodiscard]] AccessibleFacts accessibleFacts() const override;
     void paintOnto(QPainter &painter, const QPointF &origin, double scaleX,
                    double scaleY) const override;
 

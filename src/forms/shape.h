@@ -15,6 +15,10 @@ public:
     Shape(Form &form, QString kind, QString name, Control *container);
 
     [[nodiscard]] static const PropertyTable<Shape> &properties();
+    [[nodiscard]] AccessibleFacts accessibleFacts() const override
+    {
+        return {QAccessible::Graphic, {}, {}, true, {}};
+    }
 
 private:
     void draw(QPainter &painter, const QRect &rect) const;

@@ -31,6 +31,12 @@ void TextBox::setText(const QString &text)
     raise(Event::Change);
 }
 
+void TextBox::loaded()
+{
+    if (widget()->accessibleName().isEmpty())
+        widget()->setAccessibleName(widget()->toolTip());
+}
+
 const PropertyTable<TextBox> &TextBox::properties()
 {
     static const PropertyTable<TextBox> table{

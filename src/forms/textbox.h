@@ -13,6 +13,8 @@ public:
     TextBox(Form &form, QString kind, QString name, Control *container);
 
     [[nodiscard]] const QString &text() const { return m_text; }
+    // Named by its tooltip, where it has one.
+    void loaded() override;
 
     [[nodiscard]] static const PropertyTable<TextBox> &properties();
 
