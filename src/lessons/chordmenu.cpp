@@ -41,13 +41,22 @@ void ChordMenu::load()
 {
     // A picture that is missing or no bitmap leaves its control empty.
     const platform::Paths &paths = *services().paths;
-    const std::pair<const char *, const char *> pictures[] = {{"Image1", "\\pic1.BMP"},
-                                                              {"Image2", "\\pic2.BMP"},
-                                                              {"Image3", "\\pic3.BMP"},
-                                                              {"Picture4", "\\skicon.BMP"}};
-    for (const auto &[name, file] : pictures) {
+    // Each with what a screen reader says of it.
+    const char *const pictures[][3] = {
+        {"Image1", "\\pic1.BMP", "The C major chord on a neck, as in a chord chart"},
+        {"Image2", "\\pic2.BMP", "A hand fretting the C major chord"},
+        {"Image3", "\\pic3.BMP", "A headstock with its tuners and the strings from the nut"},
+        {"Picture4", "\\skicon.BMP", "Info: about Strumkin"}};
+    for (const auto &[name, file, spoken] : pictures) {
         set(QLatin1String(name), QStringLiteral("Picture"),
             paths.toHost(paths.programFolder() + QLatin1String(file)));
+        speak(QLatin1String(name), QLatin1String(spoken));
+    }
+    // The option buttons' letters are the row painted above them.
+    for (int i = 0; i < 7; ++i) {
+        const QChar root(QLatin1Char(char('A' + i)));
+        speak(QStringLiteral("Option%1").arg(i + 1),
+              QStringLiteral("%1: %1 major and %1 minor").arg(root));
     }
 }
 

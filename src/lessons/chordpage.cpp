@@ -78,6 +78,22 @@ void ChordPage::load()
     platform::makeFolder(paths.toHost(QLatin1String(shell::ChordsFolder)));
     platform::makeFolder(paths.toHost(m_major.folder()));
 
+    // The A page's check box is named by the hint beside it.
+    if (m_major.root == 'A') {
+        speak(QStringLiteral("Check1"), forms::spokenText(control(QStringLiteral("Label10"))
+                                                              .get(QStringLiteral("Caption"))
+                                                              .value_or(QString())
+                                                              .toString()));
+    }
+    // Buttons that look alike say which chord they act on.
+    for (const Chord *chord : {&m_major, &m_minor}) {
+        const bool major = chord == &m_major;
+        speak(QLatin1String(major ? "Command1" : "Command2"), {},
+              QStringLiteral("Saves the %1 chord to %2")
+                  .arg(chord->name(), paths.toHost(chord->saveFile())));
+        speak(QLatin1String(major ? "cmdprint" : "Command3"), {},
+              QStringLiteral("Prints the %1 chord").arg(chord->name()));
+    }
     // The tooltips name the folder where the files really go.
     for (const char *button : {"Command1", "Command2"}) {
         forms::Control &c = control(QLatin1String(button));

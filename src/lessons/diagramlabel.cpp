@@ -142,6 +142,28 @@ const forms::PropertyTable<DiagramLabel> &DiagramLabel::properties()
     return table;
 }
 
+forms::AccessibleFacts DiagramLabel::accessibleFacts() const
+{
+    const Voicing *shape = voicing();
+    if (shape == nullptr)
+        return {QAccessible::Graphic, {}, {}, true, {}};
+    const QChar letter = caption().front();
+    const QString chord = QStringLiteral("%1 %2").arg(
+        letter.toUpper(), letter.isLower() ? QLatin1String("major") : QLatin1String("minor"));
+    QList<int> fingers;
+    if (const auto *row = dynamic_cast<const forms::Label *>(m_acrossLabel)) {
+        for (const QChar c : row->caption()) {
+            if (c.isDigit())
+                fingers << c.digitValue();
+        }
+    }
+    return {QAccessible::Graphic,
+            QStringLiteral("%1 chord diagram").arg(chord),
+            describeFingering(*shape, fingers),
+            false,
+            {}};
+}
+
 void DiagramLabel::paint(QPainter &painter, const QRectF &given) const
 {
     const Voicing *shape = voicing();

@@ -39,6 +39,8 @@ public:
 
     void applyGeometry() override;
     void loaded() override;
+    // An image named after its chord, described by its fingering.
+    [[nodiscard]] forms::AccessibleFacts accessibleFacts() const override;
 
 protected:
     void leaderMoved() override;

@@ -1,5 +1,7 @@
 #include "lessons/voicing.h"
 
+#include <QStringList>
+
 namespace strumkin::lessons {
 
 namespace {
@@ -39,6 +41,51 @@ QString positionLabel(const Voicing &voicing)
     if (voicing.firstFret <= 1)
         return {};
     return QStringLiteral("%1fr").arg(voicing.firstFret);
+}
+
+namespace {
+
+QString ordinal(int n)
+{
+    static const char *const endings[] = {"th", "st", "nd", "rd"};
+    const bool teen = n % 100 / 10 == 1;
+    return QString::number(n) + QLatin1String(teen || n % 10 > 3 ? "th" : endings[n % 10]);
+}
+
+} // namespace
+
+QString describeFingering(const Voicing &voicing, const QList<int> &fingers)
+{
+    static const char *const strings[StringCount] = {"low E", "A", "D", "G", "B", "high E"};
+    const Barre &barre = voicing.barre;
+    QStringList parts;
+    if (voicing.firstFret > 1)
+        parts << QStringLiteral("Starts at the %1 fret").arg(ordinal(voicing.firstFret));
+    qsizetype fretted = 0;
+    for (int string = 0; string < StringCount; ++string) {
+        const int fret = voicing.frets[string];
+        const int finger = fret > 0 ? fingers.value(fretted++) : 0;
+        const QString name = QLatin1String(strings[string]);
+        if (barre.fret > 0 && fret == barre.fret && string >= barre.lowString &&
+            string <= barre.highString) {
+            if (string == barre.lowString)
+                parts << QStringLiteral("1st finger bars the %1 to %2 strings at the %3 fret")
+                             .arg(name, QLatin1String(strings[barre.highString]),
+                                  ordinal(barre.fret));
+        } else if (fret == Muted) {
+            parts << QStringLiteral("%1 string muted").arg(name);
+        } else if (fret == Open) {
+            parts << QStringLiteral("%1 string open").arg(name);
+        } else if (finger > 0) {
+            parts << QStringLiteral("%1 string %2 fret, %3 finger")
+                         .arg(name, ordinal(fret), ordinal(finger));
+        } else {
+            parts << QStringLiteral("%1 string %2 fret").arg(name, ordinal(fret));
+        }
+    }
+    QString text = parts.join(QLatin1String("; ")) + QLatin1Char('.');
+    text[0] = text[0].toUpper();
+    return text;
 }
 
 } // namespace strumkin::lessons

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -35,5 +36,11 @@ struct Voicing {
 
 // "3fr" for a shape drawn from the third fret; empty when it starts at the nut.
 [[nodiscard]] QString positionLabel(const Voicing &voicing);
+
+// The fingering in words, for a screen reader: where the shape starts, the
+// barre as one phrase, then each other string from low E to high E, muted,
+// open, or its fret and finger. The fingers are the finger row's digits, one
+// for each fretted string from low E up.
+[[nodiscard]] QString describeFingering(const Voicing &voicing, const QList<int> &fingers);
 
 } // namespace strumkin::lessons

@@ -30,6 +30,7 @@ void TitleWindow::load()
     const platform::Paths &paths = *services().paths;
     set(QStringLiteral("Image1"), QStringLiteral("Picture"),
         paths.toHost(paths.programFolder() + QStringLiteral("\\guitar1.BMP")));
+    speak(QStringLiteral("Image1"), QStringLiteral("An acoustic guitar on a stage"));
     tileBitmap(QStringLiteral("Picture1"));
 }
 

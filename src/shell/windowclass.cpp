@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QShortcut>
+#include <QWidget>
 #include <QtDebug>
 
 #include <new>
@@ -63,6 +64,16 @@ void WindowClass::guarded(const Handler &handler)
 void WindowClass::on(const QString &control, forms::Event event, Handler handler)
 {
     m_handlers[{control, event}] = std::move(handler);
+}
+
+void WindowClass::speak(const QString &control, const QString &name,
+                        const QString &description) const
+{
+    QWidget *widget = this->control(control).widget();
+    if (!name.isEmpty())
+        widget->setAccessibleName(name);
+    if (!description.isEmpty())
+        widget->setAccessibleDescription(description);
 }
 
 void WindowClass::playable(const QString &diagram, QChar key)

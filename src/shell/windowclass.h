@@ -65,6 +65,9 @@ protected:
     void guarded(const Handler &handler);
     // Sets a property of a control, by name.
     void set(const QString &control, const QString &property, const QVariant &value) const;
+    // What a screen reader says of a control, beyond what it shows: an empty
+    // name keeps the one it has.
+    void speak(const QString &control, const QString &name, const QString &description = {}) const;
     // Lets a chord diagram play its chord: a click strums it, Shift+click
     // plays it string by string; Alt with the key (and Shift) does the same.
     void playable(const QString &diagram, QChar key);

@@ -23,4 +23,11 @@ AboutWindow::AboutWindow(shell::Registry &registry)
     }
 }
 
+void AboutWindow::load()
+{
+    // The two arrow pictures point from the names to the links.
+    speak(QStringLiteral("Picture2"), QStringLiteral("An arrow pointing down"));
+    speak(QStringLiteral("Picture3"), QStringLiteral("An arrow pointing up"));
+}
+
 } // namespace strumkin::windows

@@ -8,6 +8,9 @@ namespace strumkin::windows {
 class AboutWindow final : public shell::WindowClass {
 public:
     explicit AboutWindow(shell::Registry &registry);
+
+private:
+    void load() override;
 };
 
 } // namespace strumkin::windows

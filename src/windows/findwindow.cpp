@@ -33,6 +33,8 @@ void FindWindow::load()
     folders.setRoot(paths.driveRoot());
     folders.setPath(chords);
     controlAs<forms::FileList>(QStringLiteral("File1")).setPath(chords);
+    speak(QStringLiteral("Dir1"), QStringLiteral("Folders"));
+    speak(QStringLiteral("File1"), QStringLiteral("Files in the folder"));
     // The A page's check box works as a button: the browser's load clears it.
     const QString aPage = QLatin1String(shell::ChordPages[0]);
     if (registry().isLoaded(aPage)) {

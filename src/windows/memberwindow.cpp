@@ -40,6 +40,7 @@ void MemberWindow::load()
     for (const char *text : picks)
         picker.addItem(QLatin1String(text));
     picker.setListIndex(0);
+    speak(QStringLiteral("Text1"), QStringLiteral("A tip on resizing windows"));
 }
 
 void MemberWindow::pick()
