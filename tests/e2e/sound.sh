@@ -19,12 +19,13 @@ program=${1:?usage: sound.sh PATH-TO-STRUMKIN}
 e2e_init sound pulseaudio parec pactl python3
 
 # The program's runtime folder is where it looks for the server.
-mkdir -m 700 -p "$E2E_TMP/runtime"
+mkdir -p "$E2E_TMP/runtime" && chmod 700 "$E2E_TMP/runtime"
 export XDG_RUNTIME_DIR=$E2E_TMP/runtime
 pulseaudio --daemonize=no -n --load=module-null-sink --load=module-native-protocol-unix \
   --exit-idle-time=-1 >"$E2E_TMP/pulse.log" 2>&1 &
 pulse=$!
-trap 'e2e_stop_pid "$pulse"; e2e_cleanup' EXIT
+# e2e_cleanup exits with the status it finds, so the test's own goes before it.
+trap 'rc=$?; e2e_stop_pid "$pulse"; (exit "$rc"); e2e_cleanup' EXIT
 server() { [[ -S $XDG_RUNTIME_DIR/pulse/native ]]; }
 deadline=$(($(e2e_now_us) + 10000000))
 until server || (($(e2e_now_us) > deadline)); do sleep 0.05; done
