@@ -38,6 +38,16 @@ protected:
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
             m_owner.click();
     }
+    // A picture box that holds the focus is pressed from the keyboard as a
+    // button is.
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const int key = event->key();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
+            m_owner.click();
+        else
+            QWidget::keyPressEvent(event);
+    }
 
 private:
     Picture &m_owner;

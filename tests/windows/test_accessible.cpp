@@ -105,10 +105,17 @@ private slots:
                  said.arg(rig->paths->driveRoot()));
     }
 
-    // The Info picture takes the focus and is pressed like a button.
+    // The Info picture takes the focus at opening and is pressed like a
+    // button: from the keyboard and by a screen reader.
     void theInfoPictureCanBePressed()
     {
         rig->registry->show(QStringLiteral("frmchords"));
+        forms::Form &menu = rig->window(QStringLiteral("frmchords")).form();
+        menu.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(rig->registry->isLoaded(QStringLiteral("frmabout")));
+        rig->registry->unload(QStringLiteral("frmabout"));
         QAccessibleActionInterface *actions =
             spoken(rig->window(QStringLiteral("frmchords")).control(QStringLiteral("Picture4")))
                 .actionInterface();
