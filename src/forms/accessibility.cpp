@@ -65,7 +65,7 @@ QAccessibleInterface *forControls(const QString &, QObject *object)
     // Only where the control answers: Qt's widgets have their own answers.
     auto *widget = qobject_cast<QWidget *>(object);
     const Control *control = widget != nullptr ? controlOf(widget) : nullptr;
-    if (control == nullptr || control->accessibleFacts().qts)
+    if (control == nullptr || control->accessibleFacts().fromQt)
         return nullptr;
     return new ControlAccessible(widget);
 }

@@ -22,7 +22,7 @@ struct AccessibleFacts {
     // What pressing it does, for a control a user can click; empty otherwise.
     std::function<void()> press;
     // Qt's own answers stand for the widget (a button, a list, a text box).
-    bool qts = false;
+    bool fromQt = false;
 };
 
 // Marks a widget as drawn by its control, so that screen readers ask the

@@ -92,7 +92,7 @@ public:
     [[nodiscard]] virtual AccessibleFacts accessibleFacts() const
     {
         AccessibleFacts facts;
-        facts.qts = true;
+        facts.fromQt = true;
         return facts;
     }
 

@@ -1,12 +1,14 @@
 """Walks Strumkin's windows over AT-SPI, as a screen reader does, and presses
 its buttons through the Action interface: the welcome window's Continue once
-its wait is over, the title window's Skip, the chord menu's C option and the
-C page's save button. Fails on any visible control without a name and on a
-diagram without its fingering. Run by accessible.sh with AT_SPI_BUS_ADDRESS set."""
+its wait is over (its showing announced), the title window's Skip, the chord
+menu's C option and the C page's save button. Fails on any visible control
+without a name and on a diagram without its fingering. Run by accessible.sh
+with AT_SPI_BUS_ADDRESS set."""
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 # Structure and Qt's own parts of its widgets (a text box's viewport, a
 # scroll bar) are not controls of a window and have no names to give.
@@ -88,9 +90,26 @@ def press(node):
 pyatspi.setTimeout(5000, 30000)
 app = application()
 
+# Continue and Exit show once the five-second wait is over: a screen reader
+# hears of it as the buttons' state changing to showing. Listening before
+# anything else, so that no change goes by unheard.
+shown = set()
+
+
+def showing_changed(event):
+    if event.detail1 == 1 and event.source is not None:
+        shown.add(event.source.name)
+        if {"Continue", "Exit"} <= shown:
+            pyatspi.Registry.stop()
+
+
+pyatspi.Registry.registerEventListener(showing_changed, "object:state-changed:showing")
 welcome = window(app, "Starting Strumkin")
 walk(welcome)
-# Continue shows once the five-second wait is over.
+GLib.timeout_add_seconds(15, pyatspi.Registry.stop)
+pyatspi.Registry.start()
+check("Continue and Exit are announced as they show", {"Continue", "Exit"} <= shown)
+pyatspi.Registry.deregisterEventListener(showing_changed, "object:state-changed:showing")
 press(find(welcome, pyatspi.ROLE_PUSH_BUTTON, "Continue"))
 
 title = window(app, "Strumkin  v 1.0")
