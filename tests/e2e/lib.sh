@@ -16,6 +16,8 @@
 #   e2e_screenshot NAME         saves the screen, when a screenshot tool is installed
 #   e2e_check NAME COMMAND...   runs COMMAND, counts it as passed or failed
 #   e2e_finish                  prints "N passed, N failed" and exits accordingly
+#   e2e_to_a_page               from the welcome window to the A page by keyboard,
+#                               through the member page; sets E2E_WINDOW to the page
 #
 # No fixed waits: everything polls with a deadline.
 
@@ -231,4 +233,20 @@ e2e_finish() {
     exit 1
   fi
   exit 0
+}
+
+# The welcome window's Alt+G opens the member page, whose picker holds the
+# focus; Down chooses "The A Chords". A check each; a step that fails ends
+# the test.
+e2e_to_a_page() {
+  welcome() { e2e_wait_window '^Starting Strumkin' 30; }
+  e2e_check "the welcome window appears" welcome
+  [[ -n $E2E_WINDOW ]] || e2e_finish
+  member_page() { e2e_key alt+g && e2e_wait_window '^Welcome!$' 10; }
+  e2e_check "Alt+G on the welcome window opens the member page 'Welcome!'" member_page
+  [[ -n $E2E_WINDOW ]] || e2e_finish
+  e2e_screenshot 01-member-page
+  a_page() { e2e_key Down && e2e_wait_window '^Chords A major and A minor$' 10; }
+  e2e_check "the picker opens the A page" a_page
+  [[ -n $E2E_WINDOW ]] || e2e_finish
 }

@@ -18,19 +18,7 @@ e2e_init sidewindows
 e2e_start_display
 e2e_start_program "$program"
 
-welcome() { e2e_wait_window '^Starting Strumkin' 30; }
-e2e_check "the welcome window appears" welcome
-[[ -n $E2E_WINDOW ]] || e2e_finish
-
-member_page() { e2e_key alt+g && e2e_wait_window '^Welcome!$' 10; }
-e2e_check "Alt+G on the welcome window opens the member page 'Welcome!'" member_page
-[[ -n $E2E_WINDOW ]] || e2e_finish
-e2e_screenshot 01-member-page
-
-# The picker holds the focus; Down chooses "The A Chords".
-a_page() { e2e_key Down && e2e_wait_window '^Chords A major and A minor$' 10; }
-e2e_check "the picker opens the A page" a_page
-[[ -n $E2E_WINDOW ]] || e2e_finish
+e2e_to_a_page
 page=$E2E_WINDOW
 
 saved_file="$E2E_TMP/home/Chords/Amajor.txt"

@@ -34,15 +34,7 @@ e2e_check "a PulseAudio server with a null sink runs" server
 e2e_start_display
 e2e_start_program "$program"
 
-welcome() { e2e_wait_window '^Starting Strumkin' 30; }
-e2e_check "the welcome window appears" welcome
-[[ -n $E2E_WINDOW ]] || e2e_finish
-member_page() { e2e_key alt+g && e2e_wait_window '^Welcome!$' 10; }
-e2e_check "Alt+G opens the member page" member_page
-[[ -n $E2E_WINDOW ]] || e2e_finish
-a_page() { e2e_key Down && e2e_wait_window '^Chords A major and A minor$' 10; }
-e2e_check "the picker opens the A page" a_page
-[[ -n $E2E_WINDOW ]] || e2e_finish
+e2e_to_a_page
 
 # heard KEYS SECONDS: what the sink plays in the seconds after the keys, as
 # the peak of its monitor's samples (0 to 32767).
