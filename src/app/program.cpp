@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "forms/artwork.h"
 #include "lessons/lessonwindows.h"
 #include "platform/clock.h"
 #include "platform/fonts.h"
@@ -27,6 +28,8 @@ int runProgram(QApplication &application, Sound sound)
     // The program ends when no window is loaded, which the registry decides.
     QApplication::setQuitOnLastWindowClosed(false);
     platform::installFontSubstitutes();
+    forms::useVectorRenderer(QCoreApplication::applicationDirPath() +
+                             QStringLiteral("/libstrumkin-vector.so"));
 
     platform::SystemClock clock;
     platform::PrimaryScreen screen;

@@ -1,5 +1,6 @@
 #include "forms/button.h"
 
+#include "forms/artwork.h"
 #include "forms/form.h"
 #include "forms/pictures.h"
 #include "forms/values.h"
@@ -57,7 +58,7 @@ protected:
 
         if (showsPicture()) {
             const bool down = isDown() && !m_owner.downPicture().isNull();
-            painter.drawImage(pictureBox(), down ? m_owner.downPicture() : m_owner.picture());
+            drawPicture(painter, pictureBox(), down ? m_owner.downPicture() : m_owner.picture());
         }
         const TextLayout caption = captionLayout();
         painter.drawItemText(caption.box, caption.flags, palette(), isEnabled(), caption.text,
@@ -76,6 +77,7 @@ private:
 
     [[nodiscard]] QRect innerBox() const { return rect().adjusted(3, 3, -3, -3); }
 
+public:
     [[nodiscard]] QRect pictureBox() const
     {
         const QImage &picture = m_owner.picture();
@@ -91,6 +93,7 @@ private:
         return {QPoint(inner.left() + (inner.width() - shown.width()) / 2, inner.top()), shown};
     }
 
+private:
     const Button &m_owner;
 };
 
@@ -108,6 +111,11 @@ std::vector<TextLayout> Button::textLayouts() const
     if (m_button->text().isEmpty())
         return {};
     return {static_cast<const ButtonWidget *>(m_button)->captionLayout()};
+}
+
+QRect Button::pictureArea() const
+{
+    return static_cast<const ButtonWidget *>(m_button)->pictureBox();
 }
 
 const PropertyTable<Button> &Button::properties()

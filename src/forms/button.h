@@ -18,6 +18,8 @@ public:
     [[nodiscard]] bool graphical() const { return m_graphical; }
     [[nodiscard]] const QImage &picture() const { return m_picture; }
     [[nodiscard]] const QImage &downPicture() const { return m_downPicture; }
+    // Where the picture is drawn in the button, in its pixels.
+    [[nodiscard]] QRect pictureArea() const;
 
     [[nodiscard]] static const PropertyTable<Button> &properties();
 

@@ -1,5 +1,6 @@
 #include "forms/form.h"
 
+#include "forms/artwork.h"
 #include "forms/fontpart.h"
 #include "forms/pictures.h"
 #include "forms/placement.h"
@@ -8,9 +9,7 @@
 #include "layout/engine.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QMenuBar>
-#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -422,7 +421,7 @@ const PropertyTable<Form> &Form::properties()
              [](Form &f, const QVariant &v) {
                  const QImage picture = readPicture(v.toString());
                  if (!picture.isNull())
-                     f.setWindowIcon(QIcon(QPixmap::fromImage(picture)));
+                     f.setWindowIcon(iconFrom(picture));
                  return !picture.isNull();
              }},
             {"StartUpPosition", Takes::integer(0, 3), nullptr,

@@ -1,5 +1,6 @@
 #include "forms/picture.h"
 
+#include "forms/artwork.h"
 #include "forms/form.h"
 #include "forms/pictures.h"
 #include "forms/values.h"
@@ -24,9 +25,9 @@ protected:
         if (!picture.isNull()) {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
             if (m_owner.isImage() && m_owner.stretch())
-                painter.drawImage(rect(), picture);
+                drawPicture(painter, rect(), picture);
             else
-                painter.drawImage(QRectF(QPointF(), m_owner.ownPixels()), picture);
+                drawPicture(painter, QRectF(QPointF(), m_owner.ownPixels()), picture);
         }
         if (m_owner.border()) {
             painter.setPen(palette().color(QPalette::Dark));
@@ -101,7 +102,8 @@ void Picture::paintOnto(QPainter &painter, const QPointF &origin, double scaleX,
     const QRectF g = geometry();
     const QPointF at(origin.x() + g.left() * scaleX, origin.y() + g.top() * scaleY);
     const QSizeF size = m_isImage && m_stretch ? g.size() : ownUnits();
-    painter.drawImage(QRectF(at, QSizeF(size.width() * scaleX, size.height() * scaleY)), m_picture);
+    drawPicture(painter, QRectF(at, QSizeF(size.width() * scaleX, size.height() * scaleY)),
+                m_picture);
 }
 
 void Picture::fit()

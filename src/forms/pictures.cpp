@@ -1,5 +1,7 @@
 #include "forms/pictures.h"
 
+#include "forms/artwork.h"
+
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -28,11 +30,14 @@ QImage readPicture(const QString &path)
     // several milliseconds.
     QImageReader named(path, QFileInfo(path).suffix().toLower().toLatin1());
     named.setAutoDetectImageFormat(false);
-    if (QImage picture = readWith(named); !picture.isNull())
-        return picture;
-    // A picture whose name lies about its format.
-    QImageReader probed(path);
-    return readWith(probed);
+    QImage picture = readWith(named);
+    if (picture.isNull()) {
+        // A picture whose name lies about its format.
+        QImageReader probed(path);
+        picture = readWith(probed);
+    }
+    markVectorSource(picture, path);
+    return picture;
 }
 
 QImage pictureFrom(const QVariant &value)
