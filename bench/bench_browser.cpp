@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Strumkin team
+// SPDX-License-Identifier: MIT
 #include "forms/filelist.h"
 #include "forms/folderreading.h"
 #include "forms/form.h"

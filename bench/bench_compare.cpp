@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Strumkin team
+// SPDX-License-Identifier: MIT
 // Runs programs in turn, each the same number of times, and compares them:
 // the wall time from launching a program to the first line it writes, and
 // the peak resident size that line gives. Runs interleave, and which program

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Strumkin team
+# SPDX-License-Identifier: MIT
 # The Debian package, built by scripts/package with `cpack -G DEB` in a
 # Release tree configured for the prefix /usr: strumkin_<version>_<arch>.deb.
 set(CPACK_GENERATOR DEB)

@@ -1,4 +1,6 @@
 # shellcheck shell=bash
+# SPDX-FileCopyrightText: 2026 The Strumkin team
+# SPDX-License-Identifier: MIT
 # Shared by scripts/run and scripts/test: the repository root and a configure
 # step that always uses Ninja.
 

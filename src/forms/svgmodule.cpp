@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Strumkin team
+// SPDX-License-Identifier: MIT
 // The vector renderer, a module of its own so that its libraries load only
 // when a picture is drawn at a scale other than 100 %.
 #include <cairo.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Strumkin team
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The proportional layout engine: a snapshot of each window's client size and

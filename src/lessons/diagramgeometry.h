@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Strumkin team
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Where a chord diagram's parts lie, in ems of the diagram label's font from

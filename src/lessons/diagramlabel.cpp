@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Strumkin team
+// SPDX-License-Identifier: MIT
 #include "lessons/diagramlabel.h"
 
 #include "forms/eventwatch.h"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Strumkin team
+# SPDX-License-Identifier: MIT
 """Walks Strumkin's windows over AT-SPI, as a screen reader does, and presses
 its buttons through the Action interface: the welcome window's Continue once
 its wait is over (its showing announced), the title window's Skip, the chord

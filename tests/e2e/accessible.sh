@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Strumkin team
+# SPDX-License-Identifier: MIT
 # End-to-end test of what a screen reader gets: the program on its own Xvfb
 # with a private session bus and the AT-SPI bus, walked and pressed by
 # accessible.py over AT-SPI (pyatspi) from the welcome window to a saved C

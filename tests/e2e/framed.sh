@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Strumkin team
+# SPDX-License-Identifier: MIT
 # End-to-end test of window placement under a real window manager (openbox),
 # which frames every window with a title bar: the welcome window centres its
 # frame, title bar included, on the screen; Alt+G opens the member page, whose

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Strumkin team
+# SPDX-License-Identifier: MIT
 # End-to-end test of the installed program: installs the build into a
 # temporary prefix, checks what lands where, validates the desktop entry and
 # the AppStream metainfo, then starts the installed program the way a desktop

@@ -1,4 +1,6 @@
 # shellcheck shell=bash
+# SPDX-FileCopyrightText: 2026 The Strumkin team
+# SPDX-License-Identifier: MIT
 # Helpers for the end-to-end tests: each test script sources this file, calls
 # e2e_init, then drives the real program on a private X display.
 #

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Strumkin team
+# SPDX-License-Identifier: MIT
 # End-to-end test of the guided path to a printed chord, by keyboard only,
 # through the real print server: the welcome window's Continue once its wait
 # is over, the title window's Skip, the chord menu's Chords > Chords > C chord,

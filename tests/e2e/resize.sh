@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Strumkin team
+# SPDX-License-Identifier: MIT
 # End-to-end test of resizing through the X server, as a window manager or a
 # user's drag does it: the title window, the introduction, the chord menu and
 # the C page are each made larger, smaller and wider, then given their first

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Strumkin team
+# SPDX-License-Identifier: MIT
 # End-to-end test of the way to the saved-chords browser through the member
 # page, by keyboard only: the welcome window's Alt+G opens the member page,
 # its picker opens the A page, Alt+A saves A major (after the message about

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Strumkin team
+# SPDX-License-Identifier: MIT
 # End-to-end test of hearing a chord, by keyboard only, into a PulseAudio
 # server of the test's own with a null sink: the welcome window's Alt+G opens
 # the member page, its picker opens the A page, and Alt+M must put the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Strumkin team
+# SPDX-License-Identifier: MIT
 # End-to-end test of the welcome window, on the real clock:
 # its Continue and Exit buttons stay hidden for about five seconds, so the
 # Exit button's access key Alt+E does nothing at first and ends the program,

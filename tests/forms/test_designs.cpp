@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Strumkin team
+// SPDX-License-Identifier: MIT
 #include "forms/control.h"
 #include "forms/design.h"
 #include "forms/form.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Strumkin team
+// SPDX-License-Identifier: MIT
 #include "forms/form.h"
 #include "forms/label.h"
 #include "lessons/catalogue.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Strumkin team
+# SPDX-License-Identifier: MIT
 # The Debian package on a real system: installs it with apt-get, checks what
 # dpkg put where, starts /usr/bin/strumkin under Xvfb, opens the readme and
 # the help from the installed folder, saves a chord into a temporary home,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Strumkin team
+// SPDX-License-Identifier: MIT
 // flametile: draws the 128 x 128 flame tile that fills the title window and
 // writes it as a PNG.
 //
