@@ -84,7 +84,7 @@ bool walk(test::Rig &rig)
     rig.settle();
 
     const int before = static_cast<int>(rig.printer.printed.size());
-    lessons::printChordSheet(registry, lessons::chord('G', lessons::Quality::Minor));
+    lessons::printChordSheet(registry, lessons::chord('G', lessons::Quality::Minor), {});
     if (static_cast<int>(rig.printer.printed.size()) != before + 1)
         return fail("sheet was not printed", "frmgmi");
     step("printing");

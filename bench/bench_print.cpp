@@ -35,7 +35,7 @@ private slots:
         const lessons::Chord &chord = lessons::chord('G', lessons::Quality::Minor);
         QBENCHMARK
         {
-            lessons::printChordSheet(*rig->registry, chord);
+            lessons::printChordSheet(*rig->registry, chord, {});
         }
         QVERIFY(!rig->printer.printed.isEmpty());
         QVERIFY(!rig->registry->isLoaded(QLatin1String(chord.sheet)));

@@ -3,7 +3,9 @@
 #include "lessons/chordpage.h"
 
 #include "forms/control.h"
+#include "forms/form.h"
 #include "lessons/catalogue.h"
+#include "lessons/diagramlabel.h"
 #include "lessons/sheetprinting.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
@@ -127,8 +129,17 @@ void ChordPage::save(const Chord &chord)
 
 void ChordPage::print(const Chord &chord)
 {
-    if (services().prompter->ask(chord.printQuestion(), QLatin1String(PrintTitle)))
-        printChordSheet(registry(), chord);
+    if (!services().prompter->ask(chord.printQuestion(), QLatin1String(PrintTitle)))
+        return;
+    // The page's own diagram of the chord knows its finger row; the sheet's
+    // has none.
+    QString fingering;
+    for (const forms::Control *c : form().allControls()) {
+        const auto *diagram = dynamic_cast<const DiagramLabel *>(c);
+        if (diagram != nullptr && diagram->caption() == QLatin1Char(chord.letter()))
+            fingering = diagram->accessibleFacts().description;
+    }
+    printChordSheet(registry(), chord, fingering);
 }
 
 } // namespace strumkin::lessons

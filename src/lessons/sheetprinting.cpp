@@ -48,14 +48,16 @@ platform::PrintResult withSheet(
 
 } // namespace
 
-void printChordSheet(shell::Registry &registry, const Chord &chord)
+void printChordSheet(shell::Registry &registry, const Chord &chord, const QString &fingering)
 {
     const platform::Services &services = registry.services();
-    const QString title = QStringLiteral("The %1 chord").arg(chord.name());
+    const platform::PageText text{
+        QStringLiteral("The %1 chord").arg(chord.name()),
+        QStringLiteral("The %1 chord diagram. %2").arg(chord.name(), fingering).trimmed()};
     const platform::PrintResult printed =
         withSheet(registry, chord,
                   [&](const QSizeF &size, int dotsPerInch, const platform::PagePainter &paint) {
-                      return services.printer->print(title, size, dotsPerInch, paint);
+                      return services.printer->print(text, size, dotsPerInch, paint);
                   });
     if (printed.outcome == platform::PrintResult::Printed)
         return;
@@ -77,7 +79,7 @@ void printChordSheet(shell::Registry &registry, const Chord &chord)
     const platform::PrintResult saved =
         withSheet(registry, chord,
                   [&](const QSizeF &size, int dotsPerInch, const platform::PagePainter &paint) {
-                      return services.printer->savePdf(file, title, size, dotsPerInch, paint);
+                      return services.printer->savePdf(file, text, size, dotsPerInch, paint);
                   });
     if (saved.outcome == platform::PrintResult::Printed)
         services.prompter->inform(QStringLiteral("The %1 chord's sheet was saved as %2.")

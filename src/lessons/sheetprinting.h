@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+class QString;
+
 namespace strumkin::shell {
 class Registry;
 }
@@ -17,6 +19,8 @@ inline constexpr char PrintTitle[] = "Print?";
 // loaded hidden, painted with the printer's painter and unloaded again before
 // this returns. A print that cannot be done is told to the user; where there
 // is no printer the sheet is offered as a PDF file beside the saved chords.
-void printChordSheet(shell::Registry &registry, const Chord &chord);
+// The fingering in words describes the sheet's diagram where the document
+// has room for it.
+void printChordSheet(shell::Registry &registry, const Chord &chord, const QString &fingering);
 
 } // namespace strumkin::lessons

@@ -75,6 +75,27 @@ bool acceptsJobs(const QString &queue)
     return !lpstat.readAllStandardOutput().contains(" not accepting ");
 }
 
+// The document's XMP metadata: its title, maker and description, which PDF
+// readers and screen readers show for a page that is a picture.
+QByteArray xmpMetadata(const PageText &text)
+{
+    const auto alternative = [](const char *element, const QString &value) {
+        return QStringLiteral("<dc:%1><rdf:Alt><rdf:li xml:lang=\"x-default\">%2</rdf:li>"
+                              "</rdf:Alt></dc:%1>\n")
+            .arg(QLatin1String(element), value.toHtmlEscaped());
+    };
+    return (QStringLiteral("<?xpacket begin=\"\xfeff\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
+                           "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
+                           "<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
+                           "<rdf:Description rdf:about=\"\" "
+                           "xmlns:dc=\"http://purl.org/dc/elements/1.1/\">\n") +
+            alternative("title", text.title) + alternative("description", text.description) +
+            QStringLiteral("<dc:creator><rdf:Seq><rdf:li>Strumkin</rdf:li></rdf:Seq></dc:creator>\n"
+                           "</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n"
+                           "<?xpacket end=\"w\"?>"))
+        .toUtf8();
+}
+
 QString noArea()
 {
     return QStringLiteral("The page to print has no size.");
@@ -82,7 +103,7 @@ QString noArea()
 
 } // namespace
 
-PrintResult SystemPrinter::print(const QString &title, const QSizeF &twips, int dotsPerInch,
+PrintResult SystemPrinter::print(const PageText &text, const QSizeF &twips, int dotsPerInch,
                                  const PagePainter &paint)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -106,7 +127,8 @@ PrintResult SystemPrinter::print(const QString &title, const QSizeF &twips, int 
                           .arg(name));
     }
     QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(title);
+    // The print server's job carries the title only.
+    printer.setDocName(text.title);
     printer.setCopyCount(1);
     // The job is vectors and text whatever the resolution; this one makes a
     // point of type as many pixels as on the page's own device.
@@ -130,7 +152,7 @@ PrintResult SystemPrinter::print(const QString &title, const QSizeF &twips, int 
     return {PrintResult::Printed, {}};
 }
 
-PrintResult SystemPrinter::savePdf(const QString &hostPath, const QString &title,
+PrintResult SystemPrinter::savePdf(const QString &hostPath, const PageText &text,
                                    const QSizeF &twips, int dotsPerInch, const PagePainter &paint)
 {
     if (!hasArea(twips, dotsPerInch))
@@ -142,8 +164,9 @@ PrintResult SystemPrinter::savePdf(const QString &hostPath, const QString &title
     pdf.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&pdf);
-        writer.setTitle(title);
+        writer.setTitle(text.title);
         writer.setCreator(QStringLiteral("Strumkin"));
+        writer.setDocumentXmpMetadata(xmpMetadata(text));
         writer.setResolution(dotsPerInch);
         // A4 with a printer's margins, the sheet filling what lies within
         // them: the file looks like the printed paper and prints whole from

@@ -17,6 +17,13 @@ namespace strumkin::platform {
 // the paper.
 using PagePainter = std::function<void(QPainter &, const QRectF &target)>;
 
+// What a page is, for the document it is printed as: its title, and the words
+// that stand in for its picture where the document has room for them.
+struct PageText {
+    QString title;
+    QString description;
+};
+
 struct PrintResult {
     enum Outcome { Printed, NoPrinter, Failed };
     Outcome outcome = Failed;
@@ -33,19 +40,19 @@ class Printer {
 public:
     virtual ~Printer() = default;
     // One page on the default printer; returns once the job is handed over.
-    virtual PrintResult print(const QString &title, const QSizeF &twips, int dotsPerInch,
+    virtual PrintResult print(const PageText &text, const QSizeF &twips, int dotsPerInch,
                               const PagePainter &paint) = 0;
-    // The same page as a PDF file.
-    virtual PrintResult savePdf(const QString &hostPath, const QString &title, const QSizeF &twips,
+    // The same page as a PDF file, described in its metadata.
+    virtual PrintResult savePdf(const QString &hostPath, const PageText &text, const QSizeF &twips,
                                 int dotsPerInch, const PagePainter &paint) = 0;
 };
 
 // The system's default printer through the print server.
 class SystemPrinter final : public Printer {
 public:
-    PrintResult print(const QString &title, const QSizeF &twips, int dotsPerInch,
+    PrintResult print(const PageText &text, const QSizeF &twips, int dotsPerInch,
                       const PagePainter &paint) override;
-    PrintResult savePdf(const QString &hostPath, const QString &title, const QSizeF &twips,
+    PrintResult savePdf(const QString &hostPath, const PageText &text, const QSizeF &twips,
                         int dotsPerInch, const PagePainter &paint) override;
 };
 

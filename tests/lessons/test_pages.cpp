@@ -222,6 +222,17 @@ private slots:
             QCOMPARE(sheetHidden, yes);
             QCOMPARE(rig->registry->loadedClasses(), QStringList{window});
         }
+        // The document describes the sheet's diagram with the page's fingering.
+        const lessons::DiagramLabel *diagram = nullptr;
+        for (const forms::Control *c : rig->window(window).form().allControls())
+            if (const auto *d = dynamic_cast<const lessons::DiagramLabel *>(c);
+                d != nullptr && d->caption() == QLatin1Char(chord.letter()))
+                diagram = d;
+        QVERIFY(diagram != nullptr);
+        QCOMPARE(rig->printer.texts.back().description,
+                 QStringLiteral("The %1 chord diagram. %2")
+                     .arg(chord.name(), diagram->accessibleFacts().description));
+        QVERIFY(rig->printer.texts.back().description.contains(QLatin1String(" finger")));
         // The sheet's sentence, one line as designed, breaks on paper as on screen.
         QCOMPARE(onScreen.size(), 1);
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())

@@ -124,8 +124,11 @@ private slots:
         const QString file = dir.filePath(path);
         QList<Call> calls;
 
-        const auto result = platform::SystemPrinter().savePdf(
-            file, QStringLiteral("The A major"), twips, dotsPerInch, chordSheet(calls));
+        // Words with XML's own characters, as the metadata must carry them.
+        const platform::PageText text{QStringLiteral("The A major"),
+                                      QStringLiteral("Low E string muted; <1st> & \"2nd\"")};
+        const auto result =
+            platform::SystemPrinter().savePdf(file, text, twips, dotsPerInch, chordSheet(calls));
 
         if (!refused.isEmpty()) {
             QCOMPARE(result.outcome, platform::PrintResult::Failed);
@@ -165,6 +168,13 @@ private slots:
             QSKIP("pdfinfo (poppler-utils, scripts/setup) is missing");
         for (const char *line : {"Pages: +1\n", "Title: +The A major\n", "Page size: .*\\(A4\\)"})
             QVERIFY2(info.contains(QRegularExpression(QLatin1String(line))), qPrintable(info));
+        // The description as the document's metadata, where readers look for it.
+        const QString meta = QString::fromUtf8(runTool(QStringLiteral("pdfinfo"), {"-meta", file}));
+        QVERIFY2(
+            meta.contains(QLatin1String("<dc:description><rdf:Alt><rdf:li xml:lang=\"x-default\">"
+                                        "Low E string muted; &lt;1st&gt; &amp; &quot;2nd&quot;"
+                                        "</rdf:li>")),
+            qPrintable(meta));
     }
 
     // A queue that rejects jobs or is stopped is reported, not taken for printed.
@@ -192,8 +202,8 @@ private slots:
             QVERIFY(!runTool(command, {Queue}).isNull());
         QList<Call> calls;
 
-        const auto result = platform::SystemPrinter().print(QStringLiteral("The A major chord"),
-                                                            AMajorSheet, 96, chordSheet(calls));
+        const auto result = platform::SystemPrinter().print(
+            {QStringLiteral("The A major chord"), {}}, AMajorSheet, 96, chordSheet(calls));
 
         QCOMPARE(int(result.outcome), outcome);
         QCOMPARE(result.reason, reason.isEmpty() ? reason : reason.arg(Queue));

@@ -31,14 +31,15 @@ void Rig::standIn(const QStringList &classNames)
     }
 }
 
-platform::PrintResult RecordingPrinter::print(const QString &title, const QSizeF &twips,
+platform::PrintResult RecordingPrinter::print(const platform::PageText &text, const QSizeF &twips,
                                               int dotsPerInch, const platform::PagePainter &paint)
 {
     if (outcome != platform::PrintResult::Printed)
         return {outcome, QStringLiteral("The test's printer said no.")};
+    texts << text;
     const QString file = QStringLiteral("%1/page-%2.pdf").arg(folder).arg(printed.size() + 1);
     const auto result = platform::SystemPrinter().savePdf(
-        file, title, twips, dotsPerInch, [&](QPainter &painter, const QRectF &target) {
+        file, text, twips, dotsPerInch, [&](QPainter &painter, const QRectF &target) {
             if (whilePainting)
                 whilePainting();
             paint(painter, target);
@@ -48,12 +49,12 @@ platform::PrintResult RecordingPrinter::print(const QString &title, const QSizeF
     return result;
 }
 
-platform::PrintResult RecordingPrinter::savePdf(const QString &hostPath, const QString &title,
-                                                const QSizeF &twips, int dotsPerInch,
-                                                const platform::PagePainter &paint)
+platform::PrintResult RecordingPrinter::savePdf(const QString &hostPath,
+                                                const platform::PageText &text, const QSizeF &twips,
+                                                int dotsPerInch, const platform::PagePainter &paint)
 {
     ++pdfCalls;
-    return platform::SystemPrinter().savePdf(hostPath, title, twips, dotsPerInch, paint);
+    return platform::SystemPrinter().savePdf(hostPath, text, twips, dotsPerInch, paint);
 }
 
 void Rig::settle()

@@ -73,14 +73,15 @@ class RecordingPrinter final : public platform::Printer {
 public:
     platform::PrintResult::Outcome outcome = platform::PrintResult::Printed;
     QString folder;
-    QStringList printed; // the PDF file of every page printed
+    QStringList printed;             // the PDF file of every page printed
+    QList<platform::PageText> texts; // what each page printed was said to be
     int pdfCalls = 0;
     // Called while a page is painted, as the printer's painter would be.
     std::function<void()> whilePainting;
 
-    platform::PrintResult print(const QString &title, const QSizeF &twips, int dotsPerInch,
-                                const platform::PagePainter &paint) override;
-    platform::PrintResult savePdf(const QString &hostPath, const QString &title,
+    platform::PrintResult print(const platform::PageText &text, const QSizeF &twips,
+                                int dotsPerInch, const platform::PagePainter &paint) override;
+    platform::PrintResult savePdf(const QString &hostPath, const platform::PageText &text,
                                   const QSizeF &twips, int dotsPerInch,
                                   const platform::PagePainter &paint) override;
 };
