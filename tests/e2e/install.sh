@@ -190,14 +190,8 @@ executable || e2e_finish
 
 # Started from an empty folder of its own, with an opener on PATH that
 # records what the program asks it to open instead of opening it.
-opener=$tmp/opener
-mkdir -p "$opener" "$tmp/elsewhere"
-cat >"$opener/xdg-open" <<EOF
-#!/bin/sh
-printf '%s\n' "\$@" >"$tmp/opened.tmp" && mv "$tmp/opened.tmp" "$tmp/opened"
-EOF
-chmod +x "$opener/xdg-open"
-PATH=$opener:$PATH
+mkdir -p "$tmp/elsewhere"
+e2e_stand_in_opener
 
 e2e_start_display
 cd "$tmp/elsewhere" || exit 1
@@ -229,31 +223,14 @@ matches_entry() {
 }
 e2e_check "the window's WM_CLASS class is the entry's StartupWMClass=" matches_entry
 
-# opens KEY FILE: the key asks the opener for FILE of the program folder.
-opens() {
-  local key=$1 file=$2
-  rm -f "$tmp/opened"
-  e2e_key "$key" || return 1
-  local deadline=$(($(e2e_now_us) + 10000000))
-  until [[ -f $tmp/opened ]]; do
-    if (($(e2e_now_us) > deadline)); then
-      e2e_log "nothing was opened within 10 s"
-      return 1
-    fi
-    sleep 0.05
-  done
-  e2e_log "opened: $(tr '\n' ' ' <"$tmp/opened")"
-  [[ $(<"$tmp/opened") == "$program_dir/$file" && -f $program_dir/$file ]]
-}
-
 member_page() { e2e_key alt+g && e2e_wait_window '^Welcome!$' 10; }
 e2e_check "Alt+G opens the member page 'Welcome!'" member_page
 [[ -n $E2E_WINDOW ]] || e2e_finish
 e2e_screenshot 02-member-page
 
-readme() { opens alt+v readme.txt; }
+readme() { e2e_opens alt+v "$program_dir/readme.txt"; }
 e2e_check "Alt+V opens readme.txt of the installed program folder" readme
-help_file() { opens alt+s chords.html; }
+help_file() { e2e_opens alt+s "$program_dir/chords.html"; }
 e2e_check "Alt+S opens chords.html of the installed program folder" help_file
 
 still_running() { e2e_running; }

@@ -20,6 +20,9 @@
 #   e2e_finish                  prints "N passed, N failed" and exits accordingly
 #   e2e_to_a_page               from the welcome window to the A page by keyboard,
 #                               through the member page; sets E2E_WINDOW to the page
+#   e2e_stand_in_opener         puts an xdg-open on PATH that records what it is
+#                               asked to open instead of opening it
+#   e2e_opens KEY PATH          true when KEY makes the program ask that opener for PATH
 #
 # No fixed waits: everything polls with a deadline.
 
@@ -251,4 +254,31 @@ e2e_to_a_page() {
   a_page() { e2e_key Down && e2e_wait_window '^Chords A major and A minor$' 10; }
   e2e_check "the picker opens the A page" a_page
   [[ -n $E2E_WINDOW ]] || e2e_finish
+}
+
+e2e_stand_in_opener() {
+  local opener=$E2E_TMP/opener
+  mkdir -p "$opener"
+  cat >"$opener/xdg-open" <<EOF
+#!/bin/sh
+printf '%s\n' "\$@" >"$E2E_TMP/opened.tmp" && mv "$E2E_TMP/opened.tmp" "$E2E_TMP/opened"
+EOF
+  chmod +x "$opener/xdg-open"
+  PATH=$opener:$PATH
+}
+
+e2e_opens() {
+  local key=$1 path=$2
+  rm -f "$E2E_TMP/opened"
+  e2e_key "$key" || return 1
+  local deadline=$(($(e2e_now_us) + 10000000))
+  until [[ -f $E2E_TMP/opened ]]; do
+    if (($(e2e_now_us) > deadline)); then
+      e2e_log "nothing was opened within 10 s"
+      return 1
+    fi
+    sleep 0.05
+  done
+  e2e_log "opened: $(tr '\n' ' ' <"$E2E_TMP/opened")"
+  [[ $(<"$E2E_TMP/opened") == "$path" && -f $path ]]
 }

@@ -74,16 +74,8 @@ laid_out() {
 }
 e2e_check "the launcher, the program folder, desktop files, icons, copyright, changelog and manual page" laid_out
 
-# An opener on PATH that records what it is asked to open.
-opener=$E2E_TMP/opener
-mkdir -p "$opener" "$E2E_TMP/elsewhere"
-cat >"$opener/xdg-open" <<SCRIPT
-#!/bin/sh
-printf '%s\n' "\$@" >"$E2E_TMP/opened.tmp" && mv "$E2E_TMP/opened.tmp" "$E2E_TMP/opened"
-SCRIPT
-chmod +x "$opener/xdg-open"
-PATH=$opener:$PATH
-
+mkdir -p "$E2E_TMP/elsewhere"
+e2e_stand_in_opener
 e2e_start_display
 cd "$E2E_TMP/elsewhere" || exit 1
 e2e_start_program /usr/bin/strumkin
@@ -106,24 +98,11 @@ saves() {
 }
 e2e_check "Alt+A on the A page saves the chord into the temporary home" saves
 
-# opens KEY FILE: the key asks the opener for FILE of the installed folder.
-opens() {
-  local key=$1 file=$2
-  rm -f "$E2E_TMP/opened"
-  e2e_key "$key" || return 1
-  local deadline=$(($(e2e_now_us) + 10000000))
-  until [[ -f $E2E_TMP/opened ]]; do
-    (($(e2e_now_us) < deadline)) || { e2e_log "nothing was opened within 10 s"; return 1; }
-    sleep 0.05
-  done
-  e2e_log "opened: $(tr '\n' ' ' <"$E2E_TMP/opened")"
-  [[ $(<"$E2E_TMP/opened") == "$program_dir/$file" ]]
-}
 member_page() { e2e_wait_window '^Welcome!$' 5; }
 e2e_check "the member page is still open beside the page" member_page
-readme() { opens alt+v readme.txt; }
+readme() { e2e_opens alt+v "$program_dir/readme.txt"; }
 e2e_check "Alt+V opens readme.txt of $program_dir" readme
-help_file() { opens alt+s chords.html; }
+help_file() { e2e_opens alt+s "$program_dir/chords.html"; }
 e2e_check "Alt+S opens chords.html of $program_dir" help_file
 
 still_running() { e2e_running; }
