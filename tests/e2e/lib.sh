@@ -51,7 +51,8 @@ e2e_init() {
     fi
   done
   E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/strumkin-e2e.XXXXXX")
-  E2E_ARTEFACTS=${STRUMKIN_E2E_ARTEFACTS:-$PWD/test-artefacts}/$E2E_NAME
+  # Absolute, since tests change their working folder.
+  E2E_ARTEFACTS=$(realpath -m "${STRUMKIN_E2E_ARTEFACTS:-$PWD/test-artefacts}/$E2E_NAME")
   rm -rf "$E2E_ARTEFACTS"
   mkdir -p "$E2E_ARTEFACTS"
   trap e2e_cleanup EXIT
