@@ -179,7 +179,7 @@ private slots:
             QVERIFY(differing(canvas, fromBitmap) > device.width());
     }
 
-    // What the issue asks of a window at 200 %: the button pictures, up and
+    // A window at 200 %: the button pictures, up and
     // pressed, are the sources drawn at device pixels.
     void buttonsAt200_data()
     {
