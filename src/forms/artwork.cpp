@@ -3,6 +3,7 @@
 #include "forms/artwork.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QHash>
 #include <QIconEngine>
 #include <QLibrary>
@@ -102,10 +103,15 @@ public:
     {
         return m_picture.size().scaled(size, Qt::KeepAspectRatio);
     }
-    // What a window manager is offered: the icon at 100 % and at 200 %.
+    // What a window manager is offered: the icon at 100 %, and on a scaled
+    // screen at its scale too. Offering more at 100 % would load the
+    // renderer at start for nothing.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
-        return {m_picture.size(), m_picture.size() * 2};
+        QList<QSize> sizes{m_picture.size()};
+        if (const double ratio = qApp->devicePixelRatio(); ratio > 1.0)
+            sizes << (QSizeF(m_picture.size()) * ratio).toSize();
+        return sizes;
     }
     [[nodiscard]] QIconEngine *clone() const override { return new VectorIconEngine(m_picture); }
     [[nodiscard]] QString key() const override { return QStringLiteral("StrumkinVector"); }

@@ -107,6 +107,19 @@ e2e_check "Alt+S opens chords.html of $program_dir" help_file
 
 still_running() { e2e_running; }
 e2e_check "the installed program is still running" still_running
+
+# The icons' renderer loads only where a screen is scaled, from the program
+# folder.
+renderer_loaded() { grep -q " $program_dir/libstrumkin-vector\.so$" "/proc/$E2E_PROGRAM_PID/maps"; }
+at_100() { ! renderer_loaded; }
+e2e_check "at 100 % the icons' renderer is not loaded" at_100
+e2e_stop_pid "$E2E_PROGRAM_PID"
+e2e_wait_exit 5
+rm -f "$E2E_TMP/exit" "$E2E_TMP/program.pid"
+QT_SCALE_FACTOR=2 e2e_start_program /usr/bin/strumkin
+at_200() { e2e_wait_window '^Starting Strumkin' 30 && renderer_loaded; }
+e2e_check "at 200 % the welcome window's icon loads $program_dir/libstrumkin-vector.so" at_200
+e2e_screenshot 03-welcome-at-200
 e2e_stop_pid "$E2E_PROGRAM_PID"
 E2E_PROGRAM_PID=""
 
