@@ -96,8 +96,13 @@ public:
         const QSize fitted = m_picture.size().scaled(size, Qt::KeepAspectRatio);
         if (fitted.isEmpty())
             return {};
-        return QPixmap::fromImage(fitted == m_picture.size() ? m_picture
-                                                             : renderVector(m_picture, fitted));
+        if (fitted == m_picture.size())
+            return QPixmap::fromImage(m_picture);
+        // Without the renderer the bitmap, scaled: an icon all the same.
+        const QImage drawn = renderVector(m_picture, fitted);
+        return QPixmap::fromImage(drawn.isNull() ? m_picture.scaled(fitted, Qt::IgnoreAspectRatio,
+                                                                    Qt::SmoothTransformation)
+                                                 : drawn);
     }
     QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
     {
@@ -184,10 +189,9 @@ QImage renderVector(const QImage &picture, const QSize &devicePixels)
 
 void drawPicture(QPainter &painter, const QRectF &target, const QImage &picture)
 {
-    // At 100 % the bitmap is drawn as the window was designed, even where its
-    // box shrinks it.
     // The whole way to device pixels: the painter's own transform and the
-    // device's pixel ratio.
+    // device's pixel ratio. At 100 % the bitmap is drawn as the window was
+    // designed, even where its box shrinks it.
     const QTransform t = painter.deviceTransform();
     const double scaleX = std::hypot(t.m11(), t.m12());
     const double scaleY = std::hypot(t.m21(), t.m22());

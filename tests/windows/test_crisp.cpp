@@ -270,6 +270,7 @@ private slots:
         forms::useVectorRenderer(QStringLiteral("/nonexistent/libstrumkin-vector.so"));
         const QImage bitmap = forms::readPicture(QStringLiteral(":/icons/tick.xpm"));
         QVERIFY(forms::renderVector(bitmap, QSize(64, 64)).isNull());
+        QCOMPARE(forms::iconFrom(bitmap).pixmap(QSize(32, 32), 2.0).size(), QSize(64, 64));
         rig->registry->show(QStringLiteral("frmstart"));
         auto &control = dynamic_cast<forms::Button &>(rig->window("frmstart").control("Command1"));
         const QImage shown = control.widget()->grab().toImage();
