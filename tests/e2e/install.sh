@@ -228,12 +228,6 @@ e2e_check "Alt+G opens the member page 'Welcome!'" member_page
 [[ -n $E2E_WINDOW ]] || e2e_finish
 e2e_screenshot 02-member-page
 
-readme() { e2e_opens alt+v "$program_dir/readme.txt"; }
-e2e_check "Alt+V opens readme.txt of the installed program folder" readme
-help_file() { e2e_opens alt+s "$program_dir/chords.html"; }
-e2e_check "Alt+S opens chords.html of the installed program folder" help_file
-
-still_running() { e2e_running; }
-e2e_check "the installed program is still running" still_running
+e2e_check_documents "$program_dir"
 
 e2e_finish

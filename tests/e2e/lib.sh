@@ -23,6 +23,7 @@
 #   e2e_stand_in_opener         puts an xdg-open on PATH that records what it is
 #                               asked to open instead of opening it
 #   e2e_opens KEY PATH          true when KEY makes the program ask that opener for PATH
+#   e2e_check_documents DIR     on the member page, the readme and the help of DIR open
 #
 # No fixed waits: everything polls with a deadline.
 
@@ -282,4 +283,16 @@ e2e_opens() {
   done
   e2e_log "opened: $(tr '\n' ' ' <"$E2E_TMP/opened")"
   [[ $(<"$E2E_TMP/opened") == "$path" && -f $path ]]
+}
+
+# e2e_check_documents DIR: on the member page, Alt+V and Alt+S open the readme
+# and the help of the program folder DIR, and the program goes on running.
+e2e_check_documents() {
+  local dir=$1
+  readme() { e2e_opens alt+v "$dir/readme.txt"; }
+  e2e_check "Alt+V opens readme.txt of $dir" readme
+  help_file() { e2e_opens alt+s "$dir/chords.html"; }
+  e2e_check "Alt+S opens chords.html of $dir" help_file
+  still_running() { e2e_running; }
+  e2e_check "the program is still running" still_running
 }

@@ -100,13 +100,7 @@ e2e_check "Alt+A on the A page saves the chord into the temporary home" saves
 
 member_page() { e2e_wait_window '^Welcome!$' 5; }
 e2e_check "the member page is still open beside the page" member_page
-readme() { e2e_opens alt+v "$program_dir/readme.txt"; }
-e2e_check "Alt+V opens readme.txt of $program_dir" readme
-help_file() { e2e_opens alt+s "$program_dir/chords.html"; }
-e2e_check "Alt+S opens chords.html of $program_dir" help_file
-
-still_running() { e2e_running; }
-e2e_check "the installed program is still running" still_running
+e2e_check_documents "$program_dir"
 
 # The icons' renderer loads only where a screen is scaled, from the program
 # folder.
