@@ -3,9 +3,7 @@
 #include "lessons/chordpage.h"
 
 #include "forms/control.h"
-#include "forms/form.h"
 #include "lessons/catalogue.h"
-#include "lessons/diagramlabel.h"
 #include "lessons/sheetprinting.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
@@ -23,6 +21,12 @@ namespace strumkin::lessons {
 using forms::Event;
 
 namespace {
+
+// Every page draws its major chord's diagram in Label2, its minor's in Label6.
+QString diagramOf(const Chord &chord)
+{
+    return QLatin1String(chord.quality == Quality::Major ? "Label2" : "Label6");
+}
 
 char rootOf(const QString &className)
 {
@@ -66,8 +70,8 @@ ChordPage::ChordPage(shell::Registry &registry, const QString &className)
         on(QStringLiteral("Command5"), Event::Click, goTo(next));
     if (const QString previous = neighbour(className, -1); !previous.isEmpty())
         on(QStringLiteral("Command6"), Event::Click, goTo(previous));
-    playable(QStringLiteral("Label2"), QLatin1Char('M'));
-    playable(QStringLiteral("Label6"), QLatin1Char('N'));
+    playable(diagramOf(m_major), QLatin1Char('M'));
+    playable(diagramOf(m_minor), QLatin1Char('N'));
     if (m_major.root == 'A') {
         on(QStringLiteral("Check1"), Event::Click,
            [this] { this->registry().show(QLatin1String(shell::FindClass)); });
@@ -133,13 +137,7 @@ void ChordPage::print(const Chord &chord)
         return;
     // The page's own diagram of the chord knows its finger row; the sheet's
     // has none.
-    QString fingering;
-    for (const forms::Control *c : form().allControls()) {
-        const auto *diagram = dynamic_cast<const DiagramLabel *>(c);
-        if (diagram != nullptr && diagram->caption() == QLatin1Char(chord.letter()))
-            fingering = diagram->accessibleFacts().description;
-    }
-    printChordSheet(registry(), chord, fingering);
+    printChordSheet(registry(), chord, control(diagramOf(chord)).accessibleFacts().description);
 }
 
 } // namespace strumkin::lessons
